@@ -1,0 +1,70 @@
+#pragma once
+// The rules of a game: new game and levels, the player's grab and throw, settlement and the
+// vanish blink, game over and the board descent. Every operation runs on the UI thread between
+// frames (handlers) or as a step of a frame (RunFrame).
+
+#include <cstdint>
+
+#include "game/GameState.h"
+#include "game/Ports.h"
+#include "platform/Random.h"
+
+namespace pelmora {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct RulesPorts {
+  CueSink& cues;
+  DescentTimer& timer;
+  ScoreView& score;
+  GameOverHandOff& gameOver;
+  Random& random;
+};
+
+class GameRules {
+ public:
+  GameRules(Game& game, const UserSettings& settings, RulesPorts ports);
+
+  Game& game() { return g_; }
+  const Game& game() const { return g_; }
+
+  // The new-game command, start to end. Returns false when the player chose to keep playing.
+  bool NewGame(NewGameHooks& hooks);
+  void FillMap();
+  void ShowScore();
+
+  // Mouse on the play field (x in field pixels).
+  void PointerMoved(double x);
+  void MousePressed(MouseButton button, double x);
+
+  void StartGrab(std::int16_t kind);
+  void StepGrab();
+  void StartThrow();
+  void StepThrow();
+  void SettleThrow();
+  void StepVanish(FrameDrawing& draw);
+  void CheckGameOver();
+  void DescendMap();
+
+  // The descent timer's tick: the descent waits for the next frame.
+  void DescentTick() { g_.DescentDue = kTrue; }
+
+  // The aim target of Part "aim guide": the row below the lowest piece of rows 0..11 of the
+  // current column (0 for an empty column).
+  int AimTargetRow() const;
+
+  // The interval of the descent timer at a level: 20 s, 100 ms less per level, never below 100 ms.
+  static int DescentIntervalMs(int level);
+
+  void PlaySoundCue(std::string_view name);
+
+ private:
+  bool GrabWouldOverfillHand(std::int16_t kind) const;
+  void StartVanishEffect(int row);
+
+  Game& g_;
+  const UserSettings& settings_;
+  RulesPorts io_;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,28 @@
+#pragma once
+// The two audio channels as the game sees them.
+
+#include <functional>
+#include <string>
+
+namespace pelmora {
+
+// Plays a WAV file at once, cutting off the cue that may still be sounding.
+class SoundSink {
+ public:
+  virtual ~SoundSink() = default;
+  virtual void Play(const std::string& path) = 0;
+};
+
+// One background track at a time.
+class MusicPlayer {
+ public:
+  virtual ~MusicPlayer() = default;
+  virtual void OpenAndPlay(const std::string& path) = 0;  // "set the URL": opens and starts
+  virtual void Play() = 0;
+  virtual void Close() = 0;                               // stops and releases the file
+  virtual void SetVolume(int volume0to100) = 0;
+  // Called (on the UI thread) each time playback has stopped.
+  virtual void OnStopped(std::function<void()> handler) = 0;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,24 @@
+#pragma once
+// Modal message boxes and the input box, as the rules and the shell ask for them. The Qt side
+// shows real dialogues; tests answer them.
+
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+enum class Buttons { Ok, OkCancel, YesNo, AbortRetryIgnore };
+enum class Icon { None, Question, Exclamation, Warning };
+enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Texts are UTF-8. Returns the button chosen (closing the box counts as its escape button).
+  virtual Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) = 0;
+  // Returns the entered text, or nothing when the player cancelled.
+  virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                           const std::string& defaultText) = 0;
+};
+
+}  // namespace pelmora

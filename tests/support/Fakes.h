@@ -1,0 +1,95 @@
+#pragma once
+// Recording fakes of the game's ports, shared by the tests.
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/Ports.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+namespace pelmora::testing {
+
+struct FakeCues : CueSink {
+  std::vector<std::string> played;
+  void PlayCue(std::string_view name) override { played.emplace_back(name); }
+  int Count(std::string_view name) const {
+    int n = 0;
+    for (const auto& p : played) n += p == name;
+    return n;
+  }
+};
+
+struct FakeTimer : DescentTimer {
+  bool enabled = false;
+  int interval = 0;
+  int starts = 0;
+  void Start(int ms) override { enabled = true; interval = ms; ++starts; }
+  void SetInterval(int ms) override { interval = ms; }
+  void Stop() override { enabled = false; }
+};
+
+struct FakeScoreView : ScoreView {
+  std::string digits;
+  std::string caption;
+  std::vector<std::string> captions;
+  void ShowDigits(std::string_view eight) override { digits = std::string(eight); }
+  void ShowLevelCaption(const std::string& c) override { caption = c; captions.push_back(c); }
+};
+
+struct FakeGameOver : GameOverHandOff {
+  std::vector<std::int32_t> scores;
+  std::function<void()> during;  // runs inside the hand-off, like a modal dialogue would
+  void EnterPXB(std::int32_t score) override {
+    scores.push_back(score);
+    if (during) during();
+  }
+};
+
+// A repeatable source: a fixed sequence of unit values, cycled; Reseed() is counted, not obeyed.
+struct SequenceRandom : Random {
+  std::vector<double> values{0.0};
+  std::size_t next = 0;
+  int reseeds = 0;
+  SequenceRandom() = default;
+  explicit SequenceRandom(std::vector<double> v) : values(std::move(v)) {}
+  double Unit() override { return values[next++ % values.size()]; }
+  void Reseed() override { ++reseeds; }
+  // The unit value that makes Between1And(n) give k.
+  static double For(int k, int n) { return (k - 0.5) / n; }
+};
+
+// Dialogues answered from a script; every question is recorded.
+struct FakeDialogs : Dialogs {
+  struct Asked {
+    std::string text, caption;
+    Buttons buttons;
+    Icon icon;
+  };
+  std::vector<Asked> messages;
+  std::deque<Answer> answers;          // next answers; when empty, `fallback`
+  Answer fallback = Answer::Ok;
+  std::vector<std::string> prompts;
+  std::deque<std::optional<std::string>> inputs;  // nullopt = Cancel
+
+  Answer Message(const std::string& text, const std::string& caption, Buttons b, Icon i) override {
+    messages.push_back({text, caption, b, i});
+    if (answers.empty()) return fallback;
+    Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                   const std::string&) override {
+    prompts.push_back(prompt + "|" + title);
+    if (inputs.empty()) return std::nullopt;
+    auto v = inputs.front();
+    inputs.pop_front();
+    return v;
+  }
+};
+
+}  // namespace pelmora::testing
