@@ -1,0 +1,278 @@
+// Pixels of composed frames: where every layer lands, what covers what, and what is clipped.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "game/Frame.h"
+#include "support/Boards.h"
+#include "support/Fakes.h"
+#include "view/FieldPainter.h"
+
+namespace pelmora::testing {
+namespace {
+
+constexpr std::uint32_t kBack = Rgb(0x20, 0x40, 0x60);
+
+// A sheet of `frames` figures of w x h side by side (or stacked when `vertical`): figure i is a
+// solid colour colourOf(i) inset by 2 px, with its mask; everything else transparent.
+struct SheetAndMask {
+  Surface sheet, mask;
+};
+template <typename ColourOf>
+SheetAndMask Figures(int w, int h, int frames, bool vertical, ColourOf colourOf) {
+  const int W = vertical ? w : w * frames;
+  const int H = vertical ? h * frames : h;
+  SheetAndMask s{Surface(W, H, kBlack), Surface(W, H, kWhite)};
+  for (int i = 0; i < frames; ++i)
+    for (int y = 2; y < h - 2; ++y)
+      for (int x = 2; x < w - 2; ++x) {
+        const int px = vertical ? x : i * w + x;
+        const int py = vertical ? i * h + y : y;
+        s.sheet.at(px, py) = colourOf(i);
+        s.mask.at(px, py) = kBlack;
+      }
+  return s;
+}
+
+std::uint32_t PieceColour(int kind) { return Rgb(20 * kind, 200, 10); }
+std::uint32_t StarColour(int f) { return Rgb(250, 10 + f, 1); }
+std::uint32_t DownColour(int f) { return Rgb(240, 20 + f, 2); }
+std::uint32_t OverColour(int f) { return Rgb(230, 30 + f, 3); }
+std::uint32_t NoDownColour(int f) { return Rgb(220, 40 + f, 4); }
+constexpr std::uint32_t kArms1 = Rgb(1, 1, 251);
+constexpr std::uint32_t kArms2 = Rgb(2, 2, 252);
+constexpr std::uint32_t kDown1 = Rgb(3, 250, 3), kDown2 = Rgb(4, 249, 4);
+constexpr std::uint32_t kUp1 = Rgb(5, 248, 5), kUp2 = Rgb(6, 247, 6);
+constexpr std::uint32_t kDash = Rgb(7, 7, 7);
+
+SpriteStore TestStore() {
+  SpriteStore s;
+  s.GameMap = Surface(kFieldWidth, kFieldHeight, kBack);
+  s.GameMapM = Surface(kFieldWidth, kFieldHeight, kWhite);
+  auto pieces = Figures(36, 36, 8, true, [](int i) { return PieceColour(i + 1); });
+  s.GameImages = pieces.sheet;
+  s.GameImagesM = pieces.mask;
+  auto player = [](std::uint32_t (*colour)(int)) { return Figures(72, 72, 4, false, colour); };
+  auto star = player(StarColour), down = player(DownColour), over = player(OverColour), no = player(NoDownColour);
+  s.RStar = star.sheet, s.RStarM = star.mask;
+  s.RDown = down.sheet, s.RDownM = down.mask;
+  s.ROver = over.sheet, s.ROverM = over.mask;
+  s.RNoDown = no.sheet, s.RNoDownM = no.mask;
+  // Arms: only a 4 px band along the bottom of the sprite, so the heap above stays visible.
+  s.Hand1 = Surface(72, 72, kBlack), s.Hand1M = Surface(72, 72, kWhite);
+  s.Hand2 = Surface(72, 72, kBlack), s.Hand2M = Surface(72, 72, kWhite);
+  for (int y = 66; y < 70; ++y)
+    for (int x = 0; x < 72; ++x) {
+      s.Hand1.at(x, y) = kArms1, s.Hand1M.at(x, y) = kBlack;
+      s.Hand2.at(x, y) = kArms2, s.Hand2M.at(x, y) = kBlack;
+    }
+  auto arrow = [](std::uint32_t c1, std::uint32_t c2, std::array<Surface, 3>& out) {
+    auto a = Figures(36, 36, 1, false, [&](int) { return c1; });
+    auto b = Figures(36, 36, 1, false, [&](int) { return c2; });
+    out = {a.mask, a.sheet, b.sheet};
+  };
+  arrow(kDown1, kDown2, s.JTDown);
+  arrow(kUp1, kUp2, s.JTUp);
+  s.Line = Surface(36, 8, kBlack), s.LineM = Surface(36, 8, kWhite);
+  for (int y = 0; y < 8; ++y) s.Line.at(17, y) = kDash, s.LineM.at(17, y) = kBlack;  // a 1 px dash
+  return s;
+}
+
+class Composed : public ::testing::Test {
+ protected:
+  Game game;
+  UserSettings settings;
+  FakeCues cues;
+  FakeTimer timer;
+  FakeScoreView score;
+  FakeGameOver gameOver;
+  SequenceRandom random;
+  GameRules rules{game, settings, RulesPorts{cues, timer, score, gameOver, random}};
+  SpriteStore store = TestStore();
+  Surface field{kFieldWidth, kFieldHeight};
+  int snowCalls = 0;
+  FieldPainter painter{game, store, field, [this](Surface& f) { ++snowCalls; f.at(0, 0) = Rgb(255, 255, 255); }};
+
+  Composed() {
+    game.Move = MoveState::Move;
+    game.State = GameState::Star;
+    game.Level = 1;
+  }
+  void Frame() { RunFrame(rules, painter); }
+  std::uint32_t At(int x, int y) const { return field.at(x, y); }
+};
+
+TEST_F(Composed, APieceFillsItsCellAndTheChosenColumnIsRaisedTwoPixels) {
+  game.Map = Board({"", "", "....3....7"});
+  game.CurColumn = 9;
+  painter.ClearField();
+  painter.DrawPieces();
+  // Column 4, row 2: x 152..187, y 80..115; the figure is inset by 2 px.
+  EXPECT_EQ(At(152 + 2, 80 + 2), PieceColour(3));
+  EXPECT_EQ(At(152 + 33, 80 + 33), PieceColour(3));
+  EXPECT_EQ(At(152 + 1, 80 + 2), kBack);
+  EXPECT_EQ(At(152 + 2, 80 + 1), kBack);
+  // Column 9 is under the player: y 78..113.
+  EXPECT_EQ(At(332 + 2, 78 + 2), PieceColour(7));
+  EXPECT_EQ(At(332 + 2, 78 + 34), kBack);
+}
+
+TEST_F(Composed, TheFieldMaskShadesTheBackgroundButNotThePieces) {
+  store.GameMapM = Surface(kFieldWidth, kFieldHeight, Rgb(0x80, 0x80, 0x80));
+  game.Map = Board({"1"});
+  game.CurColumn = 5;
+  painter.ClearField();
+  painter.DrawPieces();
+  EXPECT_EQ(At(200, 300), Rgb(0x00, 0x00, 0x00) | (kBack & Rgb(0x80, 0x80, 0x80)));
+  EXPECT_EQ(At(10, 10), PieceColour(1));
+}
+
+TEST_F(Composed, PlayerAtColumnZeroIsClippedAtTheLeftEdge) {
+  game.CurColumn = 0;
+  game.PlayerFrame = 2;
+  painter.ClearField();
+  painter.DrawPlayer();
+  // Sprite x0 = -8: its figure pixel x = 2..69 lands at field x -6..61.
+  EXPECT_EQ(At(0, 404 + 2), StarColour(2));
+  EXPECT_EQ(At(61, 404 + 2), StarColour(2));
+  EXPECT_EQ(At(62, 404 + 2), kBack);
+  EXPECT_EQ(At(0, 404 + 1), kBack);
+  EXPECT_EQ(At(30, 404 + 69), StarColour(2));  // the sprite reaches down to y 475
+}
+
+TEST_F(Composed, PlayerAtColumnNineIsClippedAtTheRightEdge) {
+  game.CurColumn = 9;
+  painter.ClearField();
+  painter.DrawPlayer();
+  // x0 = 316: the figure spans 318..385, cut at 375.
+  EXPECT_EQ(At(317, 420), kBack);
+  EXPECT_EQ(At(318, 420), StarColour(0));
+  EXPECT_EQ(At(375, 420), StarColour(0));
+}
+
+// Which pieces of the hand's heap are visible, by their top-left inner pixel.
+TEST_F(Composed, TheHandHeapHasOneTwoOrThreePieces) {
+  game.CurColumn = 3;  // cell x 116; heap positions 108 + 10, 108, 108 + 20
+  game.HandKind = 6;
+  auto draw = [&](int count) {
+    game.HandCount = static_cast<std::int16_t>(count);
+    painter.ClearField();
+    painter.DrawPlayer();
+  };
+  const std::uint32_t piece = PieceColour(6);
+  draw(1);
+  EXPECT_EQ(At(118 + 2, 430 + 2), piece);
+  EXPECT_EQ(At(108 + 2, 430 + 2), DownColour(0));  // no piece there: the body shows
+  EXPECT_EQ(At(100, 404 + 67), kArms1);
+  draw(2);
+  EXPECT_EQ(At(108 + 2, 430 + 2), piece);
+  EXPECT_EQ(At(128 + 33, 430 + 2), piece);
+  EXPECT_EQ(At(118 + 2, 420 + 2), DownColour(0));  // no third piece
+  EXPECT_EQ(At(100, 404 + 67), kArms2);
+  for (int count : {3, 5}) {
+    draw(count);
+    EXPECT_EQ(At(118 + 2, 420 + 2), piece) << count;
+    EXPECT_EQ(At(108 + 2, 430 + 30), piece) << count;
+    EXPECT_EQ(At(128 + 33, 430 + 30), piece) << count;
+    EXPECT_EQ(At(118 + 2, 420 + 1), DownColour(0)) << count;  // nothing higher than the third
+  }
+}
+
+TEST_F(Composed, StateSelectsThePlayerPicture) {
+  game.CurColumn = 4;
+  game.PlayerFrame = 1;
+  const std::pair<GameState, std::uint32_t> cases[] = {{GameState::Over, OverColour(1)},
+                                                       {GameState::NoDown, NoDownColour(1)},
+                                                       {GameState::NoStar, kBack}};
+  for (auto [state, colour] : cases) {
+    game.State = state;
+    painter.ClearField();
+    painter.DrawPlayer();
+    EXPECT_EQ(At(144, 430), colour) << ToString(state);
+  }
+}
+
+TEST_F(Composed, AimArrowAndDashesInBothPhases) {
+  game.CurColumn = 2;  // x 80..115, the dash at x 97
+  game.Map = Board({"3", "", "", "", "", "", "..1"});  // lowest piece of column 2 in row 6
+  Frame();
+  EXPECT_EQ(At(80 + 2, 8 + 36 * 7 + 2), kDown1);
+  for (int d = 8; d <= 10; ++d) {
+    EXPECT_EQ(At(97, 8 + 36 * d), kDash) << d;
+    EXPECT_EQ(At(97, 8 + 36 * d + 7), kDash) << d;
+    EXPECT_EQ(At(97, 26 + 36 * d), kDash) << d;
+    EXPECT_EQ(At(97, 17 + 36 * d), kBack) << d;
+  }
+  EXPECT_EQ(At(97, 403), kBack);
+  Frame();
+  EXPECT_EQ(At(80 + 2, 8 + 36 * 7 + 2), kDown2);
+  for (int d = 8; d <= 10; ++d) {
+    EXPECT_EQ(At(97, 17 + 36 * d), kDash) << d;
+    EXPECT_EQ(At(97, 35 + 36 * d), kDash) << d;
+    EXPECT_EQ(At(97, 8 + 36 * d), kBack) << d;
+  }
+  EXPECT_EQ(At(97, 402), kDash);  // the lowest dash of phase 2 ends just above the player
+  game.HandKind = 4;
+  Frame();
+  EXPECT_EQ(At(80 + 2, 8 + 36 * 7 + 2), kUp1);
+}
+
+TEST_F(Composed, NoArrowUnderAColumnFilledToRowTen) {
+  game.CurColumn = 1;
+  for (int r = 0; r <= 10; ++r) game.Map[r][1] = {2, CellState::Stop};
+  Frame();
+  for (int y = 0; y < 404; ++y)
+    for (int x = 44; x < 80; ++x) {
+      const std::uint32_t p = At(x, y);
+      ASSERT_TRUE(p != kDown1 && p != kDown2 && p != kDash) << x << "," << y;
+    }
+}
+
+TEST_F(Composed, RemovedPiecesBlinkOnAlternateFrames) {
+  game.CurColumn = 7;
+  game.HandKind = 5;
+  game.Map = Board({"", "", "", "", "", "", "", "", ".......E", ".......E", ".......E"});
+  game.Move = MoveState::Up;
+  game.Map[7][7] = {1, CellState::Stop};
+  std::vector<bool> shown;
+  for (int i = 0; i < 6; ++i) {
+    Frame();
+    shown.push_back(At(8 + 36 * 7 + 2, 8 + 36 * 9 + 2) == PieceColour(5));  // row 9, not raised
+  }
+  EXPECT_EQ(game.Score, 3);
+  EXPECT_THAT(shown, ::testing::ElementsAre(true, false, true, false, true, false));
+}
+
+TEST_F(Composed, SnowIsDrawnOnlyWhenItIsOnAndPiecesCoverIt) {
+  game.Map = Board({"1"});
+  game.CurColumn = 3;
+  Frame();
+  EXPECT_EQ(snowCalls, 0);
+  game.SnowShow = kTrue;
+  Frame();
+  EXPECT_EQ(snowCalls, 1);
+  EXPECT_EQ(At(0, 0), Rgb(255, 255, 255));  // the fake flake, left of the pieces
+}
+
+TEST_F(Composed, NothingOfThePreviousFrameSurvives) {
+  game.Map = Board({"", "", "", "", "8"});
+  game.CurColumn = 9;
+  Frame();
+  ASSERT_EQ(At(10, 8 + 36 * 4 + 2), PieceColour(8));
+  game.Map = MapGrid{};
+  Frame();
+  EXPECT_EQ(At(10, 8 + 36 * 4 + 2), kBack);
+}
+
+TEST_F(Composed, ASmallBackgroundLeavesBlackAroundIt) {
+  game.Map = Board({"", "", "", "", "", "", "", "", "", "", "", "", ""});
+  game.Map[5][5] = {8, CellState::Stop};
+  game.CurColumn = 0;
+  Frame();
+  store.GameMap = Surface(10, 10, kBack);
+  Frame();
+  EXPECT_EQ(At(5, 5), kBack);
+  EXPECT_EQ(At(300, 20), kBlack);
+}
+
+}  // namespace
+}  // namespace pelmora::testing
