@@ -1,11 +1,57 @@
+// Pelmora: one running instance, the splash, then the main window until it is closed.
 #include <QApplication>
-#include <QWidget>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+#include "effects/FrmLong.h"
+#include "effects/SingleInstance.h"
+#include "platform/Random.h"
+#include "platform/qt/QtAudio.h"
+#include "platform/qt/QtDesktop.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtPictures.h"
+#include "shell/GameShell.h"
+
+namespace {
+
+// The standard dialogue buttons speak the game's language whatever the desktop's locale.
+void LoadChineseTranslations(QApplication& app, QTranslator& translator) {
+  if (translator.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(&translator);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QWidget window;
-  window.setWindowTitle("Pelmora2.0.0");
-  window.setFixedSize(651, 551);
-  window.show();
+  app.setApplicationName("Pelmora");
+  QTranslator translator;
+  LoadChineseTranslations(app, translator);
+
+  pelmora::SingleInstance instance;
+  if (!instance.TryAcquire()) return 0;  // another Pelmora runs: end at once, with no window
+
+  const QString folder = QCoreApplication::applicationDirPath();
+  pelmora::FrmLong::ShowModal(folder);
+
+  pelmora::QtDialogs dialogs;
+  pelmora::QtCuePlayer cues(folder.toStdString(), [] { QApplication::beep(); });
+  pelmora::QtMusicPlayer music;
+  pelmora::QtShellOpener opener;
+  pelmora::QtPictureLoader pictures;
+  pelmora::MersenneRandom random;
+  pelmora::QtTick tick;
+  pelmora::ShellPorts ports{dialogs, cues, music, opener, pictures, random, tick, nullptr, [] {
+                              // Closing the window ends the program at once, also from inside a
+                              // running frame or a nested dialogue: nothing further may run.
+                              std::fflush(nullptr);
+                              std::_Exit(0);
+                            }};
+  pelmora::GameShell shell(folder.toStdString(), ports);
+  dialogs.SetOwner(&shell.window());
+  if (!shell.StartUp()) return 1;
+  shell.window().show();
   return app.exec();
 }

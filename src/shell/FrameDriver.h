@@ -1,0 +1,41 @@
+#pragma once
+// Drives the frame loop on the Qt event loop: a single-shot timer wakes the process when the
+// next frame is due, so it sleeps between frames instead of polling the clock. Handlers of the
+// window run between two frames, never inside one.
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "game/Frame.h"
+#include "platform/Desktop.h"
+
+namespace pelmora {
+
+class FrameDriver final : public QObject {
+ public:
+  // `mayRun` tells whether a frame may run now: no frame runs while a modal dialogue or the
+  // pop-up menu is open, nor after shutdown has begun. `frame` runs one frame.
+  FrameDriver(Tick& tick, std::function<bool()> mayRun, std::function<void()> frame);
+
+  // (Re)starts the loop: its first frame runs as soon as the event loop is free. There is only
+  // ever one loop; a restart replaces the old schedule.
+  void Restart();
+  void Stop();
+  bool running() const { return clock_.running(); }
+
+ private:
+  void Check();
+  void Schedule(std::uint32_t ms);
+
+  static constexpr std::uint32_t kHeldRecheckMs = 20;
+
+  Tick& tick_;
+  std::function<bool()> mayRun_;
+  std::function<void()> frame_;
+  FrameClock clock_;
+  QTimer timer_;
+  bool inFrame_ = false;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,170 @@
+#include "shell/FrmMain.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/AppInfo.h"
+#include "view/ControlPanel.h"
+
+namespace pelmora {
+
+namespace {
+
+QColor ToColor(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+// The window's default font: one line of text is 12 pixels high.
+QFont DefaultFont() {
+  QFont font;
+  font.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Microsoft YaHei", "SimSun"});
+  font.setPixelSize(12);
+  return font;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
+    : QWidget(parent), background_(uiFolder + "/MainBack.png") {
+  setWindowTitle(kAppTitle);
+  setFixedSize(kClientWidth, kClientHeight);
+  setMouseTracking(true);
+  setFont(DefaultFont());
+  QIcon icon;
+  for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("/Icon%1.png").arg(size));
+  setWindowIcon(icon);
+  const QPixmap cursor(uiFolder + "/Cursor.png");
+  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(cursor, 5, 0);
+
+  BuildField();
+  BuildScorePanel();
+  BuildButtons(uiFolder);
+  BuildModeSelector(uiFolder);
+  BuildSwitches();
+}
+
+void FrmMain::BuildField() {
+  picGameMap_ = new FieldView(this);
+  picGameMap_->setGeometry(35, 24, 378, 482);
+  picGameMap_->setCursor(gameCursor_);
+}
+
+void FrmMain::BuildScorePanel() {
+  labG_ = new QLabel("第1关", this);
+  QFont font;
+  font.setFamilies({"宋体", "SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "WenQuanYi Micro Hei"});
+  font.setPointSize(15);
+  font.setBold(true);
+  labG_->setFont(font);
+  SetTextColour(labG_, QColor(255, 0, 0));
+  labG_->move(504, 48);
+  labG_->adjustSize();
+
+  picGetF_ = new QLabel(this);
+  picGetF_->setGeometry(473, 75, 122, 27);
+}
+
+void FrmMain::BuildButtons(const QString& uiFolder) {
+  const char* names[] = {"NewGame", "Exit", "Menu"};
+  const int tops[] = {128, 187, 304};
+  for (std::size_t i = 0; i < comBox_.size(); ++i) {
+    comClickList_[i] = QPixmap(uiFolder + "/" + names[i] + ".png");
+    comMoverList_[i] = QPixmap(uiFolder + "/" + names[i] + "Hover.png");
+    auto* button = new PictureButton(kCommandButtons[i], this);
+    button->setGeometry(456, tops[i], 159, 47);
+    button->setPixmap(comClickList_[i]);
+    button->setCursor(gameCursor_);
+    connect(button, &PictureButton::hovered, this, &FrmMain::LightButtons);
+    connect(button, &PictureButton::pressed, this, &FrmMain::commandPressed);
+    comBox_[i] = button;
+  }
+}
+
+void FrmMain::BuildModeSelector(const QString& uiFolder) {
+  const char* captions[] = {"１：简单模式", "２：正常模式", "３：挑战模式", "４：极限模式"};
+  for (int i = 0; i < 4; ++i) {
+    auto* label = new ClickLabel(i + 1, captions[i], this);
+    label->move(536, 384 + 24 * i);
+    label->adjustSize();
+    label->setCursor(gameCursor_);
+    connect(label, &ClickLabel::clicked, this, &FrmMain::modeLabelClicked);
+    labZNJB_[static_cast<std::size_t>(i)] = label;
+    znjbBoxList_[static_cast<std::size_t>(i)] = QPixmap(uiFolder + QString("/Slider%1.png").arg(i + 1));
+  }
+  comZNJB_ = new ModeSlider(this);
+  comZNJB_->setGeometry(488, 384, 39, 90);
+  comZNJB_->setPixmap(znjbBoxList_[0]);
+  comZNJB_->setCursor(gameCursor_);
+
+  labZNJBS_ = new VerticalLabel("游戏模式选择", this);
+  labZNJBS_->setGeometry(464, 392, 17, 73);
+  SetTextColour(labZNJBS_, QColor(255, 128, 255));
+}
+
+void FrmMain::BuildSwitches() {
+  auto make = [this](const QString& caption, int x) {
+    auto* box = new QCheckBox(caption, this);
+    box->setGeometry(x, 480, 49, 17);
+    box->setCursor(gameCursor_);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QColor(192, 255, 192));
+    palette.setColor(QPalette::WindowText, QColor(255, 128, 0));
+    box->setPalette(palette);
+    return box;
+  };
+  checkMediaON_ = make("音乐", 472);
+  checkSoundON_ = make("音效", 552);
+}
+
+PictureButton* FrmMain::ComBox(int index) const {
+  for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
+    if (kCommandButtons[i] == index) return comBox_[i];
+  return nullptr;
+}
+
+void FrmMain::ShowScore(const QImage& picture) { picGetF_->setPixmap(QPixmap::fromImage(picture)); }
+
+void FrmMain::SetLevelCaption(const QString& caption) {
+  labG_->setText(caption);
+  labG_->adjustSize();
+}
+
+void FrmMain::ShowModeColours(int mode) {
+  const auto colours = ModeLabelColours(mode);
+  for (std::size_t i = 0; i < labZNJB_.size(); ++i) SetTextColour(labZNJB_[i], ToColor(colours[i]));
+}
+
+void FrmMain::ShowSliderPicture(int mode) {
+  if (mode >= 1 && mode <= 4) comZNJB_->setPixmap(znjbBoxList_[static_cast<std::size_t>(mode - 1)]);
+}
+
+void FrmMain::LightButtons(int pointerOver) {
+  const auto lit = HighlightedButtons(pointerOver);
+  for (std::size_t i = 0; i < comBox_.size(); ++i) comBox_[i]->setPixmap(lit[i] ? comMoverList_[i] : comClickList_[i]);
+}
+
+void FrmMain::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), QColor(40, 44, 70));
+  p.drawPixmap(0, 0, background_);
+}
+
+void FrmMain::mouseMoveEvent(QMouseEvent* event) {
+  // Moves over controls that do not track the pointer reach the window too; only the bare
+  // background puts the buttons back to normal.
+  if (childAt(event->position().toPoint()) == nullptr) LightButtons(0);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closing();
+}
+
+}  // namespace pelmora

@@ -1,0 +1,79 @@
+#pragma once
+// The main window: the play field, the level and score beside it, the command buttons, the
+// difficulty selector and the two sound switches, on the window's background picture. The
+// window shows what it is told and reports what the player does; the game shell decides.
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "shell/MainControls.h"
+
+namespace pelmora {
+
+class FrmMain final : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kClientWidth = 651;
+  static constexpr int kClientHeight = 551;
+
+  // `uiFolder` holds the window's own pictures (background, buttons, slider, cursor, icon).
+  explicit FrmMain(const QString& uiFolder, QWidget* parent = nullptr);
+
+  void ShowField(const QImage& frame) { picGameMap_->Show(frame); }
+  void ShowScore(const QImage& picture);
+  void SetLevelCaption(const QString& caption);
+  // The look of a chosen mode: label colours and the slider's picture.
+  void ShowModeColours(int mode);
+  void ShowSliderPicture(int mode);
+  // Lights the button under the pointer (1, 2 or 4) or none (0).
+  void LightButtons(int pointerOver);
+
+  FieldView* PicGameMap() const { return picGameMap_; }
+  QLabel* LabG() const { return labG_; }
+  QLabel* PicGetF() const { return picGetF_; }
+  PictureButton* ComBox(int index) const;
+  ClickLabel* LabZNJB(int index) const { return labZNJB_.at(static_cast<std::size_t>(index - 1)); }
+  ModeSlider* ComZNJB() const { return comZNJB_; }
+  QLabel* LabZNJBS() const { return labZNJBS_; }
+  QCheckBox* CheckMediaON() const { return checkMediaON_; }
+  QCheckBox* CheckSoundON() const { return checkSoundON_; }
+  const QCursor& GameCursor() const { return gameCursor_; }
+
+ signals:
+  void commandPressed(int index);  // ComBox(1) new game, (2) exit, (4) game menu
+  void modeLabelClicked(int index);
+  void closing();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildField();
+  void BuildScorePanel();
+  void BuildButtons(const QString& uiFolder);
+  void BuildModeSelector(const QString& uiFolder);
+  void BuildSwitches();
+
+  QPixmap background_;
+  QCursor gameCursor_;
+  FieldView* picGameMap_ = nullptr;
+  QLabel* labG_ = nullptr;
+  QLabel* picGetF_ = nullptr;
+  std::array<PictureButton*, 3> comBox_{};
+  std::array<QPixmap, 3> comClickList_;  // the buttons' normal pictures
+  std::array<QPixmap, 3> comMoverList_;  // and their highlighted pictures
+  std::array<ClickLabel*, 4> labZNJB_{};
+  ModeSlider* comZNJB_ = nullptr;
+  std::array<QPixmap, 4> znjbBoxList_;   // the slider's picture for each mode
+  QLabel* labZNJBS_ = nullptr;
+  QCheckBox* checkMediaON_ = nullptr;
+  QCheckBox* checkSoundON_ = nullptr;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,81 @@
+#include "shell/MainControls.h"
+
+#include <QMouseEvent>
+#include <cmath>
+#include <QPainter>
+
+#include "view/ControlPanel.h"
+
+namespace pelmora {
+
+FieldView::FieldView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FieldView::Show(const QImage& frame) {
+  frame_ = frame;
+  update();
+}
+
+void FieldView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::black);
+  if (!frame_.isNull()) p.drawImage(1, 1, frame_);
+  p.setPen(QColor(0, 0, 0));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));  // the flat single-pixel border
+}
+
+void FieldView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position().x() - 1); }
+
+void FieldView::mousePressEvent(QMouseEvent* event) {
+  const MouseButton button = event->button() == Qt::LeftButton    ? MouseButton::Left
+                             : event->button() == Qt::RightButton ? MouseButton::Right
+                                                                  : MouseButton::Middle;
+  emit pressed(button, event->position().x() - 1);
+}
+
+PictureButton::PictureButton(int index, QWidget* parent) : QLabel(parent), index_(index) {
+  setMouseTracking(true);
+}
+
+ClickLabel::ClickLabel(int index, const QString& text, QWidget* parent) : QLabel(text, parent), index_(index) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) { armed_ = event->button() == Qt::LeftButton; }
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  // A click is a left press and release on the label, as with any button.
+  if (armed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit clicked(index_);
+  armed_ = false;
+}
+
+void VerticalLabel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setFont(font());
+  p.setPen(palette().color(QPalette::WindowText));
+  const int line = 12;
+  int y = 0;
+  for (const QChar ch : text()) {
+    p.drawText(QRect(0, y, width(), line), Qt::AlignHCenter | Qt::AlignVCenter, QString(ch));
+    y += line;
+  }
+}
+
+ModeSlider::ModeSlider(QWidget* parent) : QLabel(parent) {}
+
+namespace {
+int ZoneOf(const QMouseEvent* event) {
+  return ModeOfSliderY(static_cast<int>(std::floor(event->position().y())) * kTwipsPerPixel);
+}
+}  // namespace
+
+void ModeSlider::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton) emit modeChosen(ZoneOf(event));
+}
+
+void ModeSlider::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::LeftButton) emit modeChosen(ZoneOf(event));
+}
+
+}  // namespace pelmora

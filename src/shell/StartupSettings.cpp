@@ -1,0 +1,83 @@
+#include "shell/StartupSettings.h"
+
+#include <algorithm>
+
+#include "platform/Paths.h"
+#include "shell/IniFile.h"
+
+namespace pelmora {
+
+std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\VornPGame.ini"); }
+
+UserSettings ShippedUserSettings() {
+  UserSettings s;
+  s.MediaON = kTrue;
+  s.MediaMax = 60;
+  s.SoundON = kTrue;
+  s.SoundMax = 80;
+  s.GameMode = 1;
+  s.GameMain = 1;
+  return s;
+}
+
+std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder) {
+  return {{"宝石", gameFolder + "\\pics\\gems\\"},
+          {"花园", gameFolder + "\\pics\\garden\\"},
+          {"冬雪", gameFolder + "\\pics\\winter\\"}};
+}
+
+namespace {
+
+void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s) {
+  auto read = [&](const char* key) { return GetIniValue(path, "UserSet", key, dialogs); };
+  s.MediaON = ParseIniBool(read("MediaON")).value_or(s.MediaON);
+  s.MediaMax = ParseIniInt(read("MediaMax")).value_or(s.MediaMax);
+  s.SoundON = ParseIniBool(read("SoundON")).value_or(s.SoundON);
+  s.SoundMax = ParseIniInt(read("SoundMax")).value_or(s.SoundMax);
+  s.GameMode = ParseIniInt(read("GameMode")).value_or(s.GameMode);
+  s.GameMain = ParseIniInt(read("GameMain")).value_or(s.GameMain);
+  if (s.GameMode < 1 || s.GameMode > 4) s.GameMode = 1;
+  s.MediaMax = std::clamp<std::int16_t>(s.MediaMax, 0, 100);
+}
+
+std::vector<PictureSet> ReadPictureSets(const std::string& path, const std::string& gameFolder, Dialogs& dialogs) {
+  const auto count = ParseIniInt(GetIniValue(path, "GameMenu", "Menu", dialogs));
+  if (!count || *count <= 0) return ShippedPictureSets(gameFolder);
+  std::vector<PictureSet> sets;
+  for (int i = 1; i <= std::min<int>(*count, kMaxPictureSets); ++i) {
+    const std::string n = std::to_string(i);
+    PictureSet set;
+    set.Name = GetIniValue(path, "GameMenu", "MenuName" + n, dialogs);
+    set.Path = gameFolder + GetIniValue(path, "GameMenu", "MenuPath" + n, dialogs);
+    sets.push_back(std::move(set));
+  }
+  return sets;
+}
+
+}  // namespace
+
+StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs) {
+  const std::string path = SettingsPath(gameFolder);
+  StartupSettings result;
+  result.User = ShippedUserSettings();
+  ReadUserSettings(path, dialogs, result.User);
+  result.Sets = ReadPictureSets(path, gameFolder, dialogs);
+  const int count = static_cast<int>(result.Sets.size());
+  if (result.User.GameMain > count || result.User.GameMain < 1) result.User.GameMain = 1;
+  return result;
+}
+
+bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user) {
+  const std::string path = SettingsPath(gameFolder);
+  const std::string temp = GamePath(gameFolder, "\\me.tmp");
+  const std::pair<const char*, std::string> values[] = {
+      {"MediaON", IniBoolText(user.MediaON)}, {"MediaMax", IniText(user.MediaMax)},
+      {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
+      {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
+  };
+  bool all = true;
+  for (const auto& [key, text] : values) all = SetIniValue(path, temp, "UserSet", key, text) && all;
+  return all;
+}
+
+}  // namespace pelmora

@@ -1,0 +1,44 @@
+#pragma once
+// What start-up reads from VornPGame.ini and what shutdown writes back to it. Every value goes
+// through the settings reader, so a damaged file still shows the reader's own messages; what
+// comes back empty, unreadable or out of range is replaced by the value the game ships with.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/GameState.h"
+#include "platform/Dialogs.h"
+
+namespace pelmora {
+
+struct PictureSet {
+  std::string Name;  // the caption of its menu item
+  std::string Path;  // the game folder followed directly by the stored folder, e.g. "<game>\pics\gems\"
+};
+
+struct StartupSettings {
+  UserSettings User;
+  std::vector<PictureSet> Sets;  // Sets[i - 1] is picture set i
+};
+
+// The settings the game ships with; they stand in for what a damaged file does not give.
+UserSettings ShippedUserSettings();
+std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
+
+// Reads the six user settings (in their order), the picture-set list and corrects the chosen set:
+//  - a value that is empty or not a number keeps the shipped value;
+//  - GameMode outside 1..4 becomes 1; MediaMax is kept within 0..100;
+//  - "Menu" that is missing, not a number, zero or negative: the shipped picture sets; more than
+//    kMaxPictureSets: only the first kMaxPictureSets are read;
+//  - GameMain above the number of sets, or below 1, becomes 1.
+StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs);
+constexpr int kMaxPictureSets = 100;
+
+// Writes the six user settings to section "UserSet" in their fixed order. Returns false when
+// any of them could not be written.
+bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user);
+
+std::string SettingsPath(const std::string& gameFolder);
+
+}  // namespace pelmora
