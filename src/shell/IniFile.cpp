@@ -1,1 +1,315 @@
-// (to be written)
+// The settings files' reader and writer, and the value forms stored in them.
+#include "shell/IniFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "platform/TextCodec.h"
+#include "shell/AppInfo.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr char kFileError[] = "文件出错";
+constexpr char kKeyMissing[] = "在文件中没有找到所要查找的字段";
+constexpr char kKeyMissingCaption[] = "错误信息";
+constexpr char kCrLf[] = "\r\n";
+
+// The whole file as bytes; nothing when it cannot be opened or read (a folder, no permission).
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return std::nullopt;
+  std::string bytes;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
+  return bytes;
+}
+
+// ---- reader ----------------------------------------------------------------------------------
+
+// Decoded text read one character at a time. Characters, not bytes: in a GBK file the second
+// byte of a Chinese character can equal "[" or "]", which must not start or end a section name.
+class CharStream {
+ public:
+  explicit CharStream(std::string text) : text_(std::move(text)) {
+    ForEachUtf8Char(text_, [this](std::string_view c) { chars_.push_back(c); });
+  }
+  bool AtEnd() const { return next_ >= chars_.size(); }
+  std::optional<std::string_view> Next() {
+    if (AtEnd()) return std::nullopt;
+    return chars_[next_++];
+  }
+  std::optional<std::string_view> Peek() const {
+    if (AtEnd()) return std::nullopt;
+    return chars_[next_];
+  }
+  // The rest of the current line without its line end, which is consumed. Reading a line at the
+  // end of the text fails, as the historic line read did.
+  std::optional<std::string> RestOfLine() {
+    if (AtEnd()) return std::nullopt;
+    std::string line;
+    while (auto c = Next()) {
+      if (*c == "\n") break;
+      line += *c;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+  }
+
+ private:
+  std::string text_;
+  std::vector<std::string_view> chars_;
+  std::size_t next_ = 0;
+};
+
+std::string FileError(Dialogs& dialogs) {
+  dialogs.Message(kFileError, kAppTitle, Buttons::Ok, Icon::None);
+  return {};
+}
+
+// The failing read sits at the end of the file, so Retry and Ignore can only fail again: the box
+// comes back until the player gives up.
+std::string KeyNotFound(Dialogs& dialogs) {
+  for (;;) {
+    const Answer a = dialogs.Message(kKeyMissing, kKeyMissingCaption, Buttons::AbortRetryIgnore, Icon::None);
+    if (a != Answer::Retry && a != Answer::Ignore) return {};
+  }
+}
+
+// Skips the header's line end: two characters (CR LF), or a lone LF. False when the text ends
+// before them.
+bool SkipHeaderLineEnd(CharStream& in) {
+  const std::optional<std::string_view> first = in.Peek();
+  if (first && *first == "\n") return in.Next().has_value();
+  return in.Next() && in.Next();
+}
+
+// Moves `in` to just after the header line of `section`, or to the end of the text when there is
+// none. False only when a matching header is not followed by its line end.
+bool FindSection(CharStream& in, std::string_view section) {
+  std::string name;
+  while (auto c = in.Next()) {
+    if (*c == "[") {
+      while (auto n = in.Next()) {
+        if (*n == "]") break;
+        name += *n;
+      }
+    }
+    if (name == section) return SkipHeaderLineEnd(in);
+    name.clear();
+  }
+  return true;
+}
+
+std::string FindKey(CharStream& in, std::string_view key, Dialogs& dialogs) {
+  for (;;) {
+    std::string name;
+    while (auto c = in.Next()) {
+      if (*c == "=") break;
+      name += *c;
+    }
+    std::optional<std::string> rest = in.RestOfLine();
+    if (!rest) return KeyNotFound(dialogs);
+    if (name == key) return *rest;
+  }
+}
+
+// ---- writer ----------------------------------------------------------------------------------
+
+// Raw lines split on LF, each without one trailing CR. A final LF does not open another line.
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string_view TrimSpaces(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// A raw line as the matching sees it: its characters, so that GBK bytes never pose as ASCII.
+class LineMatcher {
+ public:
+  explicit LineMatcher(bool utf8) : utf8_(utf8) {}
+  bool Holds(std::string_view raw, std::string_view part) const {
+    const std::string text = utf8_ ? std::string(raw) : GbkToUtf8(raw);
+    return TrimSpaces(text).find(part) != std::string_view::npos;
+  }
+  bool IsHeaderOf(std::string_view raw, std::string_view section) const {
+    return Holds(raw, "[") && Holds(raw, section);
+  }
+
+ private:
+  bool utf8_;
+};
+
+// The file's new text: every line written back with CR LF, the key's line replaced (or added at
+// the very end) after each matching header.
+std::string RewriteLines(std::string_view bytes, const LineMatcher& match, std::string_view section,
+                         std::string_view key, std::string_view keyLine) {
+  const std::vector<std::string_view> lines = SplitLines(bytes);
+  std::string out;
+  std::size_t i = 0;
+  while (i < lines.size()) {
+    const std::string_view line = lines[i++];
+    out.append(line).append(kCrLf);
+    if (!match.IsHeaderOf(line, section)) continue;
+    while (i < lines.size()) {
+      const std::string_view inner = lines[i++];
+      if (match.Holds(inner, key)) break;
+      out.append(inner).append(kCrLf);
+    }
+    out.append(keyLine).append(kCrLf);
+  }
+  return out;
+}
+
+// Best effort: the replacement keeps the old file's permissions.
+void KeepMode(const std::string& path, int fd) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+}
+
+// Best effort: makes the rename itself durable.
+void SyncFolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+bool WriteAndSync(const std::string& path, const std::string& tempPath, std::string_view content) {
+  std::FILE* f = std::fopen(tempPath.c_str(), "wb");
+  if (f == nullptr) return false;
+  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+  ok = ok && std::fflush(f) == 0;
+  if (ok) KeepMode(path, ::fileno(f));
+  ok = ok && ::fsync(::fileno(f)) == 0;
+  ok = std::fclose(f) == 0 && ok;
+  return ok;
+}
+
+// Writes `content` to tempPath completely and durably, then renames it over `path`: the settings
+// file is at every moment either the old one or the new one.
+bool ReplaceFile(const std::string& path, const std::string& tempPath, std::string_view content) {
+  if (!WriteAndSync(path, tempPath, content) || std::rename(tempPath.c_str(), path.c_str()) != 0) {
+    std::remove(tempPath.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
+  return true;
+}
+
+// ---- value forms -----------------------------------------------------------------------------
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+struct WholeNumber {
+  bool negative = false;
+  std::string_view digits;  // one or more decimal digits
+};
+
+std::optional<WholeNumber> SplitWholeNumber(std::string_view text) {
+  WholeNumber n;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    n.negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  n.digits = text;
+  return n;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+}  // namespace
+
+std::string GetIniValue(const std::string& path, std::string_view section, std::string_view key,
+                        Dialogs& dialogs) {
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) return FileError(dialogs);
+  CharStream in(DecodeSettingsText(*bytes));
+  if (!FindSection(in, section)) return FileError(dialogs);
+  return FindKey(in, key, dialogs);
+}
+
+bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
+                 std::string_view key, std::string_view valueText) {
+  const std::optional<std::string> bytes = ReadWholeFile(path);
+  // A missing settings file is not created: a save must not invent a file without the rest of
+  // the settings. A read-only one stays as its owner made it instead of being replaced.
+  if (!bytes || ::access(path.c_str(), W_OK) != 0) return false;
+  const bool utf8 = IsValidUtf8(*bytes);
+  std::string keyLine(key);
+  keyLine.append("=").append(valueText);
+  if (!utf8) {
+    std::optional<std::string> gbk = Utf8ToGbk(keyLine);
+    if (!gbk) return false;
+    keyLine = std::move(*gbk);
+  }
+  return ReplaceFile(path, tempPath, RewriteLines(*bytes, LineMatcher(utf8), section, key, keyLine));
+}
+
+std::string IniText(bool value) { return value ? "True" : "False"; }
+
+std::string IniText(std::int16_t value) { return std::to_string(value); }
+
+std::string IniBoolText(std::int16_t value) { return IniText(value != 0); }
+
+std::optional<std::int16_t> ParseIniBool(std::string_view text) {
+  text = TrimBlanks(text);
+  if (EqualsIgnoringCase(text, "True")) return std::int16_t{-1};
+  if (EqualsIgnoringCase(text, "False")) return std::int16_t{0};
+  const std::optional<WholeNumber> n = SplitWholeNumber(text);
+  if (!n) return std::nullopt;
+  // Any size of number will do: only whether it is zero matters.
+  const bool zero = n->digits.find_first_not_of('0') == std::string_view::npos;
+  return static_cast<std::int16_t>(zero ? 0 : -1);
+}
+
+std::optional<std::int16_t> ParseIniInt(std::string_view text) {
+  const std::optional<WholeNumber> n = SplitWholeNumber(TrimBlanks(text));
+  if (!n) return std::nullopt;
+  std::int32_t magnitude = 0;
+  const auto [end, ec] = std::from_chars(n->digits.data(), n->digits.data() + n->digits.size(), magnitude);
+  if (ec != std::errc() || end != n->digits.data() + n->digits.size()) return std::nullopt;
+  const std::int32_t value = n->negative ? -magnitude : magnitude;
+  if (value < INT16_MIN || value > INT16_MAX) return std::nullopt;
+  return static_cast<std::int16_t>(value);
+}
+
+}  // namespace pelmora
