@@ -21,7 +21,9 @@ class MusicPlayer {
   virtual void Play() = 0;
   virtual void Close() = 0;                               // stops and releases the file
   virtual void SetVolume(int volume0to100) = 0;
-  // Called (on the UI thread) each time playback has stopped.
+  // Called (on the UI thread) once when the current track stops by itself: it played to its end,
+  // or it could not be played at all. Stops asked for with Close() or by opening another track
+  // are not reported. An empty handler unsubscribes.
   virtual void OnStopped(std::function<void()> handler) = 0;
 };
 

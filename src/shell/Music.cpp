@@ -1,1 +1,102 @@
-// (to be written)
+// The media list and the background-music rules.
+#include "shell/Music.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "platform/Paths.h"
+
+namespace pelmora {
+
+namespace {
+
+// Raises a flag for the length of a scope.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+// The names of the ordinary, visible files in `folder`, sorted. The listing order of the file
+// system is arbitrary here, so sorting keeps the list (and which files make the cut) the same
+// from run to run. Errors end the listing with what was found so far.
+std::vector<std::string> OrdinaryFileNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    std::error_code typeError;
+    if (name.starts_with('.') || !it->is_regular_file(typeError)) continue;
+    names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+Music::Music(MusicPlayer& player, Random& random, UserSettings& settings, std::string gameFolder)
+    : player_(player), random_(random), settings_(settings), folder_(std::move(gameFolder)) {
+  player_.OnStopped([this] { PlayerStopped(); });
+}
+
+Music::~Music() { player_.OnStopped({}); }
+
+void Music::ScanMediaFolder() {
+  files_ = OrdinaryFileNames(GamePath(folder_, "\\media\\"));
+  if (files_.size() > kMaxMediaFiles) files_.resize(kMaxMediaFiles);
+}
+
+bool Music::PlayRandomTrack() {
+  // Without a track the player would be handed the media folder itself.
+  if (files_.empty()) return false;
+  const int n = random_.Between1And(MediaCount());
+  // The name is already a name of this system; only the fixed part is written with backslashes.
+  const std::string path = GamePath(folder_, "\\media\\") + files_[n - 1];
+  FlagScope commanding(commanding_);
+  player_.OpenAndPlay(path);
+  return true;
+}
+
+void Music::OnDescentTick() {
+  if (musicEnded_ == kFalse || settings_.MediaON == kFalse) return;
+  if (PlayRandomTrack()) {
+    FlagScope commanding(commanding_);
+    player_.Play();
+  }
+  musicEnded_ = kFalse;
+}
+
+void Music::OnNewGame() {
+  musicEnded_ = kFalse;
+  if (settings_.MediaON == kTrue) PlayRandomTrack();
+}
+
+void Music::SetMusicSwitch(bool checked) {
+  if (checked) {
+    settings_.MediaON = kTrue;
+    PlayRandomTrack();
+    musicEnded_ = kFalse;
+  } else {
+    settings_.MediaON = kFalse;
+    FlagScope commanding(commanding_);
+    player_.Close();
+  }
+}
+
+void Music::SetSoundSwitch(bool checked) { settings_.SoundON = checked ? kTrue : kFalse; }
+
+void Music::ApplyVolume() { player_.SetVolume(std::clamp<int>(settings_.MediaMax, 0, 100)); }
+
+void Music::PlayerStopped() {
+  if (!commanding_) musicEnded_ = kTrue;
+}
+
+}  // namespace pelmora

@@ -1,0 +1,89 @@
+#pragma once
+// Sound cues and background music through Qt Multimedia. Both stay silent, without a message
+// and without a crash, on a machine with no audio device: Qt reports the missing device on the
+// console and carries on, and so do we.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "game/Ports.h"
+#include "platform/Audio.h"
+
+class QAudioOutput;
+class QMediaPlayer;
+class QObject;
+
+namespace pelmora {
+
+// The cues as one channel, like the Windows sound call the game was made for: a new cue cuts
+// off the one still sounding. Each file is decoded once, on first use or when preloaded, and
+// kept; playing never reads a file again. A cue whose file is missing or cannot be decoded plays
+// the platform's default sound instead, and nothing is reported.
+class QtCuePlayer final : public CueSink {
+ public:
+  // Preloads the six cues of the game (decoding finishes in the background). `defaultSound`
+  // replaces QApplication::beep, for tests.
+  explicit QtCuePlayer(std::string gameFolder, std::function<void()> defaultSound = {});
+  ~QtCuePlayer() override;
+  QtCuePlayer(const QtCuePlayer&) = delete;
+  QtCuePlayer& operator=(const QtCuePlayer&) = delete;
+
+  // `name` is a backslash name below the game folder, such as "\sound\down.wav". Returns at
+  // once; a cue still being decoded starts as soon as it is ready.
+  void PlayCue(std::string_view name) override;
+
+  // Whether the cue is playing (or waiting for its decoding to finish in order to play).
+  bool IsSounding(std::string_view name) const;
+
+ private:
+  struct Cue;
+  Cue& Load(std::string_view name);
+  void CueFailed(Cue& cue);
+
+  std::string folder_;
+  std::function<void()> defaultSound_;
+  std::map<std::string, std::unique_ptr<Cue>, std::less<>> cues_;
+  Cue* sounding_ = nullptr;
+};
+
+// One track at a time with QMediaPlayer. A track that cannot be played (missing file, unknown
+// format, a broken output) counts as stopped and is reported like the end of a track, from the
+// event loop, never from inside one of these calls.
+class QtMusicPlayer final : public MusicPlayer {
+ public:
+  QtMusicPlayer();
+  ~QtMusicPlayer() override;
+  QtMusicPlayer(const QtMusicPlayer&) = delete;
+  QtMusicPlayer& operator=(const QtMusicPlayer&) = delete;
+
+  void OpenAndPlay(const std::string& path) override;
+  void Play() override;
+  void Close() override;
+  void SetVolume(int volume0to100) override;  // clamped to 0..100
+  void OnStopped(std::function<void()> handler) override;
+
+ private:
+  QMediaPlayer& Player();
+  template <class Command> void Run(Command command);
+  void TrackFailed();
+  void Report();
+
+  std::unique_ptr<QMediaPlayer> player_;  // made on first use; owns its QAudioOutput
+  QAudioOutput* output_ = nullptr;
+  float volume_ = 1.0f;
+  std::function<void()> onStopped_;
+  // True inside our own calls to the player: the stop of a track we replace or close is ours.
+  bool commanding_ = false;
+  // A track has been opened and not closed since.
+  bool open_ = false;
+  // Counts the tracks opened and closed, so that a deferred failure report of a track that has
+  // since been replaced or closed is dropped.
+  std::uint64_t track_ = 0;
+  std::unique_ptr<QObject> anchor_;  // lifetime of deferred reports
+};
+
+}  // namespace pelmora
