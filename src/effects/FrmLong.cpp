@@ -1,1 +1,77 @@
-// (to be written)
+#include "effects/FrmLong.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "platform/Paths.h"
+
+namespace pelmora {
+
+FrmLong::FrmLong(const QString& gameFolder, QWidget* parent)
+    // Tool: a passing helper window, kept out of the taskbar.
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), longTimer_(new QTimer(this)) {
+  setWindowTitle(QStringLiteral("Lumo程序加载"));
+  setFixedSize(kWidth, kHeight);
+  setModal(true);
+  // The window colour of the system is the background wherever the picture is missing.
+  setBackgroundRole(QPalette::Window);
+  setAutoFillBackground(true);
+  // A missing or unreadable picture leaves a null image: the plain background shows.
+  picture_.load(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\images\\Long.JPG")));
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
+  }
+
+  longTimer_->setObjectName(QStringLiteral("LongTimer"));
+  longTimer_->setInterval(kTickMs);
+  connect(longTimer_, &QTimer::timeout, this, &FrmLong::Tick);
+  tmFrom(fadeAlpha_);
+}
+
+void FrmLong::ShowModal(const QString& gameFolder) {
+  FrmLong splash(gameFolder);
+  splash.exec();
+}
+
+void FrmLong::tmFrom(int alpha) { setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
+
+void FrmLong::Tick() {
+  if (finished_) return;
+  if (fadeIn_) {
+    fadeAlpha_ += kAlphaStep;
+    if (fadeAlpha_ >= 255) fadeIn_ = false;
+    tmFrom(fadeAlpha_);
+    return;
+  }
+  fadeAlpha_ -= kAlphaStep;
+  if (fadeAlpha_ > kLowAlpha) {
+    tmFrom(fadeAlpha_);
+  } else {
+    Finish();
+  }
+}
+
+void FrmLong::Finish() {
+  finished_ = true;
+  longTimer_->stop();
+  close();
+}
+
+void FrmLong::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!finished_ && !longTimer_->isActive()) longTimer_->start();
+}
+
+void FrmLong::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(rect(), picture_);
+}
+
+}  // namespace pelmora

@@ -1,1 +1,190 @@
-// (to be written)
+#include "leaderboard/PxbStore.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/TextCodec.h"
+
+namespace pelmora {
+
+namespace {
+
+// GBK lead bytes; the byte after one is the second half of the same character.
+bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
+// The GBK bytes of `utf8` that fit one text record, cut at a character boundary.
+std::string FittedGbk(std::string_view utf8) {
+  std::string out;
+  bool full = false;
+  ForEachUtf8Char(utf8, [&](std::string_view ch) {
+    if (full) return;
+    const std::string gbk = Utf8ToGbk(ch).value_or("?");
+    if (out.size() + gbk.size() > kPXBTextBytes) {
+      full = true;
+      return;
+    }
+    out += gbk;
+  });
+  return out;
+}
+
+// Drops a lead byte left alone at the end, the first half of a character whose second half
+// was cut off.
+std::string_view CutAtGbkBoundary(std::string_view gbk) {
+  std::size_t i = 0;
+  while (i < gbk.size()) {
+    if (!IsGbkLead(static_cast<unsigned char>(gbk[i]))) {
+      ++i;
+    } else if (i + 1 < gbk.size()) {
+      i += 2;
+    } else {
+      return gbk.substr(0, i);
+    }
+  }
+  return gbk;
+}
+
+// Record `index` (from 0) as far as it exists; shorter than 18 bytes at the end of the data.
+std::string_view Record(std::string_view bytes, std::size_t index) {
+  const std::size_t start = index * kPXBRecordSize;
+  if (start >= bytes.size()) return {};
+  return bytes.substr(start, kPXBRecordSize);
+}
+
+std::string ReadText(std::string_view record) {
+  if (record.size() < 2) return {};
+  const std::size_t length =
+      static_cast<unsigned char>(record[0]) | static_cast<std::size_t>(static_cast<unsigned char>(record[1])) << 8;
+  const std::string_view present = record.substr(2);
+  if (length <= present.size()) return GbkToUtf8(present.substr(0, length));
+  return GbkToUtf8(CutAtGbkBoundary(present));
+}
+
+std::int32_t ReadScore(std::string_view record) {
+  if (record.size() < 4) return 0;
+  std::uint32_t value = 0;
+  for (int b = 3; b >= 0; --b) value = value << 8 | static_cast<unsigned char>(record[static_cast<std::size_t>(b)]);
+  return static_cast<std::int32_t>(value);
+}
+
+void PutText(std::string& file, std::size_t index, std::string_view utf8) {
+  const std::string gbk = FittedGbk(utf8);
+  const std::size_t at = index * kPXBRecordSize;
+  file[at] = static_cast<char>(gbk.size() & 0xFF);
+  file[at + 1] = static_cast<char>(gbk.size() >> 8);
+  file.replace(at + 2, gbk.size(), gbk);
+}
+
+void PutScore(std::string& file, std::size_t index, std::int32_t score) {
+  const auto value = static_cast<std::uint32_t>(score);
+  const std::size_t at = index * kPXBRecordSize;
+  for (std::size_t b = 0; b < 4; ++b) file[at + b] = static_cast<char>(value >> (8 * b) & 0xFF);
+}
+
+// Reads at most `limit` bytes, so that a huge or endless file costs nothing; stops at an error
+// with what it has.
+std::string ReadUpTo(int fd, std::size_t limit) {
+  std::string bytes(limit, '\0');
+  std::size_t got = 0;
+  while (got < limit) {
+    const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
+    if (n > 0) {
+      got += static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      break;
+    }
+  }
+  bytes.resize(got);
+  return bytes;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (!(n < 0 && errno == EINTR)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Makes a finished rename survive a power cut. Failing here loses nothing that is not already
+// on its way to the disk, so the result is not reported.
+void SyncFolderOf(const std::string& path) {
+  std::string folder = std::filesystem::path(path).parent_path().string();
+  if (folder.empty()) folder = ".";
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+std::string FitPXBText(std::string_view utf8) { return GbkToUtf8(FittedGbk(utf8)); }
+
+std::string EncodePXB(const PXBList& list) {
+  std::string file(kPXBFileSize, '\0');
+  for (std::size_t k = 0; k < list.size(); ++k) {
+    PutText(file, 3 * k, list[k].Name);
+    PutScore(file, 3 * k + 1, list[k].Score);
+    PutText(file, 3 * k + 2, list[k].Date);
+  }
+  return file;
+}
+
+PXBList DecodePXB(std::string_view bytes) {
+  bytes = bytes.substr(0, std::min(bytes.size(), kPXBFileSize));
+  PXBList list;
+  for (std::size_t k = 0; k < list.size(); ++k) {
+    list[k].Name = ReadText(Record(bytes, 3 * k));
+    list[k].Score = ReadScore(Record(bytes, 3 * k + 1));
+    list[k].Date = ReadText(Record(bytes, 3 * k + 2));
+  }
+  return list;
+}
+
+PXBList LoadPXB(const std::string& path) {
+  // O_NONBLOCK: a pipe or device put in the file's place must not hang the start.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) {
+      // O_EXCL: never truncate a file that appeared meanwhile or could not be opened for reading.
+      const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (created >= 0) ::close(created);
+    }
+    return DecodePXB({});
+  }
+  const std::string bytes = ReadUpTo(fd, kPXBFileSize);
+  ::close(fd);
+  return DecodePXB(bytes);
+}
+
+bool SavePXB(const std::string& path, const PXBList& list) {
+  // One fixed temporary name: only one instance of the game runs, and a file left over by a
+  // crash is simply overwritten. O_NOFOLLOW keeps the write from following a planted link.
+  const std::string temp = path + ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, EncodePXB(list)) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
+  return true;
+}
+
+}  // namespace pelmora

@@ -1,1 +1,191 @@
-// (to be written)
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "effects/MouseDrive.h"
+#include "leaderboard/FrmPXB.h"
+#include "leaderboard/QtLeaderboardHost.h"
+
+namespace pelmora {
+namespace {
+
+using testing::MouseDrive;
+
+const QRgb kPictureBlue = qRgb(0, 0, 255);
+
+// A game folder of our own with a plain blue ui/PxbBack.png of the real size, 359 x 287.
+struct GameFolder {
+  QTemporaryDir dir;
+  QString Path() const { return dir.path(); }
+  void WriteBackground() const {
+    QDir(dir.path()).mkpath(QStringLiteral("ui"));
+    QImage picture(359, 287, QImage::Format_RGB32);
+    picture.fill(kPictureBlue);
+    ASSERT_TRUE(picture.save(dir.path() + QStringLiteral("/ui/PxbBack.png")));
+  }
+};
+
+PXBList ThreeRows() {
+  PXBList list;
+  list[0] = {"张三", 1234, "2024/5/3"};
+  list[1] = {"李四", 99, "2024/5/4"};
+  list[2] = {"<b>x</b>", 7, "2024/5/5"};  // shown as typed, never as markup
+  return list;
+}
+
+struct FrmPXBTest : ::testing::Test {
+  GameFolder folder;
+  QWidget owner;  // the main window
+  void SetUp() override {
+    owner.setGeometry(100, 50, 651, 551);
+    owner.show();
+  }
+};
+
+TEST_F(FrmPXBTest, WindowIsBorderlessOutOfTheTaskbarModalAndSeeThrough) {
+  FrmPXB window(PXBList{}, &owner, folder.Path());
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Lumo排行榜"));
+  EXPECT_EQ(window.size(), QSize(360, 288));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(window.windowType(), Qt::Tool);
+  EXPECT_TRUE(window.isModal());
+  EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 1e-9);
+}
+
+TEST_F(FrmPXBTest, WindowIsCentredOverItsOwner) {
+  FrmPXB window(PXBList{}, &owner, folder.Path());
+  const QRect main = owner.frameGeometry();
+  EXPECT_EQ(window.pos(), QPoint(main.x() + (main.width() - 360) / 2, main.y() + (main.height() - 288) / 2));
+  // Centred means the same middle, to the pixel a halving can lose.
+  const QPoint offset = window.frameGeometry().center() - main.center();
+  EXPECT_LE(std::abs(offset.x()), 1);
+  EXPECT_LE(std::abs(offset.y()), 1);
+}
+
+TEST_F(FrmPXBTest, TmFromSetsTheOpacityOfTheWholeWindow) {
+  FrmPXB window(PXBList{}, &owner, folder.Path());
+  window.tmFrom(255);
+  EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
+  window.tmFrom(51);
+  EXPECT_NEAR(window.windowOpacity(), 0.2, 1e-9);
+  window.tmFrom(0);
+  EXPECT_DOUBLE_EQ(window.windowOpacity(), 0.0);
+}
+
+TEST_F(FrmPXBTest, LabelsSitInTheirColumnsAndRows) {
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
+  const char* places[] = {"０１．", "０２．", "０３．", "０４．", "０５．", "０６．", "０７．", "０８．", "０９．", "１０．"};
+  for (int i = 1; i <= 10; ++i) {
+    const int y = 72 + 16 * (i - 1);
+    SCOPED_TRACE(i);
+    EXPECT_EQ(window.Label1(i)->pos(), QPoint(24, y));
+    EXPECT_EQ(window.LabName(i)->pos(), QPoint(64, y));
+    EXPECT_EQ(window.LabScore(i)->pos(), QPoint(152, y));
+    EXPECT_EQ(window.LabDate(i)->pos(), QPoint(248, y));
+    EXPECT_EQ(window.Label1(i)->text(), QString::fromUtf8(places[i - 1]));
+    for (QLabel* label : {window.Label1(i), window.LabName(i), window.LabScore(i), window.LabDate(i)}) {
+      EXPECT_EQ(label->size(), label->sizeHint()) << label->text().toStdString();
+      EXPECT_LE(label->height(), 16) << "one line must fit the row";
+    }
+  }
+  // The widest texts of neighbouring columns do not run into each other.
+  EXPECT_LE(window.LabName(1)->geometry().right(), 152);
+  EXPECT_LE(window.LabScore(1)->geometry().right(), 248);
+}
+
+TEST_F(FrmPXBTest, RowsShowTheTableAndEmptyRowsShowZero) {
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
+  EXPECT_EQ(window.LabName(1)->text(), QStringLiteral("张三"));
+  EXPECT_EQ(window.LabScore(1)->text(), QStringLiteral("1234"));
+  EXPECT_EQ(window.LabDate(1)->text(), QStringLiteral("2024/5/3"));
+  EXPECT_EQ(window.LabName(2)->text(), QStringLiteral("李四"));
+  EXPECT_EQ(window.LabScore(2)->text(), QStringLiteral("99"));
+  EXPECT_EQ(window.LabName(3)->text(), QStringLiteral("<b>x</b>"));
+  EXPECT_EQ(window.LabName(3)->textFormat(), Qt::PlainText);
+  for (int i = 4; i <= 10; ++i) {
+    EXPECT_EQ(window.LabName(i)->text(), QString());
+    EXPECT_EQ(window.LabScore(i)->text(), QStringLiteral("0"));
+    EXPECT_EQ(window.LabDate(i)->text(), QString());
+  }
+}
+
+TEST_F(FrmPXBTest, CloseButtonHasItsPlaceAndCaption) {
+  FrmPXB window(PXBList{}, &owner, folder.Path());
+  EXPECT_EQ(window.ComClose()->text(), QStringLiteral("关闭"));
+  EXPECT_EQ(window.ComClose()->geometry(), QRect(64, 256, 209, 25));
+}
+
+TEST_F(FrmPXBTest, BackgroundPictureSitsAtTheCornerAndTheLabelsDrawRedOnIt) {
+  folder.WriteBackground();
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
+  const QImage shot = window.grab().toImage();
+  ASSERT_EQ(shot.size(), QSize(360, 288));
+  EXPECT_EQ(shot.pixel(0, 0), kPictureBlue);
+  EXPECT_EQ(shot.pixel(358, 286), kPictureBlue);
+  // The picture is one pixel short of the window on both sides, drawn as it is, not stretched.
+  const QRgb windowColour = window.palette().color(QPalette::Window).rgb();
+  EXPECT_EQ(shot.pixel(359, 100), windowColour);
+  EXPECT_EQ(shot.pixel(100, 287), windowColour);
+
+  // Inside a label only red text over the blue picture: no fill of the label's own.
+  const QRect name = window.LabName(1)->geometry();
+  int red = 0;
+  for (int y = name.top(); y <= name.bottom(); ++y) {
+    for (int x = name.left(); x <= name.right(); ++x) {
+      const QRgb p = shot.pixel(x, y);
+      EXPECT_LT(qGreen(p), 8) << x << "," << y;
+      red += qRed(p) > 200 && qBlue(p) < 60;
+    }
+  }
+  EXPECT_GT(red, 3);
+  EXPECT_EQ(shot.pixel(name.topLeft()), kPictureBlue);
+  EXPECT_EQ(window.LabName(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+TEST_F(FrmPXBTest, MissingBackgroundPictureLeavesThePlainWindowColour) {
+  FrmPXB window(PXBList{}, &owner, folder.Path());
+  const QImage shot = window.grab().toImage();
+  EXPECT_EQ(shot.pixel(5, 5), window.palette().color(QPalette::Window).rgb());
+  EXPECT_EQ(shot.pixel(350, 280), window.palette().color(QPalette::Window).rgb());
+}
+
+TEST_F(FrmPXBTest, DraggingALabelOrTheBackgroundMovesTheWindowNotTheOwner) {
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
+  window.show();
+  const QPoint start = window.pos();
+  const QPoint ownerStart = owner.pos();
+  MouseDrive(window.LabName(1), {2, 2}).Drag({{10, 0}, {15, 7}});
+  EXPECT_EQ(window.pos(), start + QPoint(25, 7));
+  MouseDrive(&window, {5, 5}).Drag({{-40, -20}});
+  EXPECT_EQ(window.pos(), start + QPoint(-15, -13));
+  EXPECT_EQ(owner.pos(), ownerStart);
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(FrmPXBTest, CloseButtonClosesTheWindowWithoutMovingIt) {
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
+  int finished = 0;
+  QObject::connect(&window, &QDialog::finished, [&finished] { ++finished; });
+  window.show();
+  const QPoint start = window.pos();
+  MouseDrive(window.ComClose(), {100, 12}).Drag({{3, 2}});
+  EXPECT_EQ(window.pos(), start);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(finished, 1);
+}
+
+TEST_F(FrmPXBTest, HostSavesDataDatInTheGameFolder) {
+  QtLeaderboardHost host(&owner, folder.Path());
+  ASSERT_TRUE(host.Save(ThreeRows()));
+  EXPECT_EQ(LoadPXB((folder.Path() + QStringLiteral("/data.dat")).toStdString()), ThreeRows());
+  EXPECT_FALSE(host.Today().empty());
+}
+
+}  // namespace
+}  // namespace pelmora

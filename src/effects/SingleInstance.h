@@ -1,0 +1,31 @@
+#pragma once
+// One running copy of the game per user. The first copy holds a lock file for as long as it
+// runs; a later copy that finds the lock held by a live process learns that it is not alone.
+// A lock left behind by a copy that crashed or was killed names a process that no longer runs
+// and does not hold the file's system lock any more, so the next start takes it over.
+
+#include <QLockFile>
+#include <QString>
+
+namespace pelmora {
+
+class SingleInstance {
+ public:
+  // The lock file in the user's runtime folder (the temporary folder when there is none).
+  static QString DefaultLockPath();
+
+  explicit SingleInstance(const QString& lockPath = DefaultLockPath());
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
+
+  // False only when another running copy holds the lock. When the lock cannot be made at all
+  // (no writable folder), the answer is true: a broken temporary folder must not keep the
+  // player from the game. On true the lock is held until this object is destroyed; asking
+  // again while it is held answers true.
+  bool TryAcquire();
+
+ private:
+  QLockFile lock_;
+};
+
+}  // namespace pelmora

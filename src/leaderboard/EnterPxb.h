@@ -1,0 +1,42 @@
+#pragma once
+// The new-record dialogue: when a finished game earns a place, offer it, ask for a name, store
+// the row, save data.dat and show the leaderboard.
+
+#include <cstdint>
+#include <string>
+
+#include "leaderboard/PxbStore.h"
+#include "platform/Dialogs.h"
+
+namespace pelmora {
+
+// What the dialogue needs from the rest of the program. The Qt side implements it with the
+// locale's date, data.dat in the game folder and the leaderboard window.
+class LeaderboardHost {
+ public:
+  virtual ~LeaderboardHost() = default;
+  // Today's date, date only, in the user's short date format (UTF-8).
+  virtual std::string Today() = 0;
+  // Writes the table to data.dat; false when it could not.
+  virtual bool Save(const PXBList& list) = 0;
+  // Shows the leaderboard window modally; returns when it has been closed.
+  virtual void ShowLeaderboard(const PXBList& list) = 0;
+};
+
+// The longest name the prompt accepts, in characters.
+constexpr int kMaxNameChars = 16;
+// The name stored when the player gives none.
+inline constexpr char kDefaultPlayerName[] = "Lumo用户";
+
+// The place 1..10 that `score` earns, or 0 for none: the first row whose score it beats
+// strictly, so an equal score goes below the older entry.
+int PlaceFor(std::int32_t score, const PXBList& list);
+
+// Runs the whole dialogue for a finished game's score. Returns at once (asking nothing) when the
+// score is not positive or earns no place, and without changing anything when the player
+// declines. Otherwise the rows from the place down move one down (row 10 is dropped), the new
+// row gets today's date, the name (as FitPXBText stores it) and the score, the table is saved,
+// and the leaderboard is shown — also when saving failed, so the new row is seen this run.
+void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHost& host);
+
+}  // namespace pelmora

@@ -1,0 +1,59 @@
+#pragma once
+// The leaderboard table and its file data.dat.
+//
+// The file is 30 records of 18 bytes with no header. Row k (1..10) owns records 3k-2 (name),
+// 3k-1 (score) and 3k (date). A text record holds a 16-bit little-endian byte count L and then
+// L bytes of GBK text; a score record holds a 32-bit little-endian signed integer. Bytes past
+// the data of a record are filler and written as zero. In memory every text is UTF-8.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+struct PXBEntry {
+  std::string Name;  // UTF-8
+  std::int32_t Score = 0;
+  std::string Date;  // UTF-8, the user's short date format
+  bool operator==(const PXBEntry&) const = default;
+};
+
+// The ten rows, best first: element 0 is place 1 and element 9 is place 10. An empty row has an
+// empty name and date and score 0; empty rows sit at the end because a stored score is > 0.
+using PXBList = std::array<PXBEntry, 10>;
+
+constexpr std::size_t kPXBRecordSize = 18;
+constexpr std::size_t kPXBTextBytes = kPXBRecordSize - 2;
+constexpr std::size_t kPXBFileSize = 30 * kPXBRecordSize;
+
+// The text as data.dat can hold it: every character without a GBK form becomes "?", and the
+// text is cut after the last whole character whose GBK bytes still fit the 16 bytes of a
+// record (so a name of nine Chinese characters keeps eight). Storing this form in memory keeps
+// what the window shows equal to what the next start reads back.
+std::string FitPXBText(std::string_view utf8);
+
+// The complete file image: always kPXBFileSize bytes; texts are stored as FitPXBText makes them.
+std::string EncodePXB(const PXBList& list);
+
+// Reads any bytes without reading past a record or past the end:
+//  - only the first 540 bytes count; a record wholly beyond the end reads as "" or 0;
+//  - a text whose length field claims more bytes than its record has (more than 16, or a file
+//    that ends inside the text) keeps the bytes that are there, cut back to a whole GBK
+//    character so that half a character never shows;
+//  - a score record with fewer than 4 bytes left reads 0;
+//  - bytes that are not GBK read as U+FFFD.
+PXBList DecodePXB(std::string_view bytes);
+
+// Reads data.dat. A missing file reads as ten empty rows and leaves an empty file behind (when
+// the folder allows it); a file that cannot be read reads as what could be read.
+PXBList LoadPXB(const std::string& path);
+
+// Replaces data.dat with the table. The new file is written beside it under a temporary name,
+// flushed to the disk and renamed over the old one, so the old file stays whole until the new
+// one is complete. Returns false, leaving the old file as it was, when any step fails.
+bool SavePXB(const std::string& path, const PXBList& list);
+
+}  // namespace pelmora
