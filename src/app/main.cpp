@@ -4,6 +4,7 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "effects/FrmLong.h"
 #include "effects/SingleInstance.h"
@@ -20,6 +21,14 @@ namespace {
 void LoadChineseTranslations(QApplication& app, QTranslator& translator) {
   if (translator.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     app.installTranslator(&translator);
+}
+
+// PELMORA_SEED makes every board of a run repeatable (window tests plan their moves with it);
+// without it the boards come from the clock as usual.
+std::unique_ptr<pelmora::Random> MakeRandom() {
+  const QByteArray seed = qgetenv("PELMORA_SEED");
+  if (seed.isEmpty()) return std::make_unique<pelmora::MersenneRandom>();
+  return std::make_unique<pelmora::MersenneRandom>(static_cast<std::uint32_t>(seed.toULong()));
 }
 
 }  // namespace
@@ -41,9 +50,9 @@ int main(int argc, char** argv) {
   pelmora::QtMusicPlayer music;
   pelmora::QtShellOpener opener;
   pelmora::QtPictureLoader pictures;
-  pelmora::MersenneRandom random;
+  const auto random = MakeRandom();
   pelmora::QtTick tick;
-  pelmora::ShellPorts ports{dialogs, cues, music, opener, pictures, random, tick, nullptr, [] {
+  pelmora::ShellPorts ports{dialogs, cues, music, opener, pictures, *random, tick, nullptr, [] {
                               // Closing the window ends the program at once, also from inside a
                               // running frame or a nested dialogue: nothing further may run.
                               std::fflush(nullptr);

@@ -157,8 +157,8 @@ void FrmMain::paintEvent(QPaintEvent*) {
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent* event) {
-  // Moves over controls that do not track the pointer reach the window too; only the bare
-  // background puts the buttons back to normal.
+  // Only the bare background puts the buttons back to normal; a move that a control passes on to
+  // the window is not the background.
   if (childAt(event->position().toPoint()) == nullptr) LightButtons(0);
 }
 

@@ -3,6 +3,9 @@
 namespace pelmora {
 
 GameMenu::GameMenu(GameMenuActions actions) : actions_(std::move(actions)), munFiler_("MainF") {
+  // Separator lines of a classic menu: a clear line with room around it (the default style draws
+  // them so thin that the picture-set submenu's first line would not show).
+  munFiler_.setStyleSheet("QMenu::separator { height: 1px; background: #a8a8a8; margin: 4px 6px; }");
   munGameSelect_ = munFiler_.addMenu("选择游戏图片");
   munGameSelect_->setSeparatorsCollapsible(false);  // its first line is a separator, and it shows
   munGameSelect_->addSeparator();

@@ -1,0 +1,83 @@
+// Composition of one full frame of the play field: every cell of rows 0..11 filled but the
+// player's column, a hand of three, the aim arrow over ten rows of dashes, and 100 snowflakes,
+// all with the masked two-pass copies of the game.
+#include <benchmark/benchmark.h>
+
+#include "effects/Snow.h"
+#include "game/Frame.h"
+#include "view/FieldPainter.h"
+
+namespace pelmora {
+namespace {
+
+struct Quiet : CueSink, DescentTimer, ScoreView, GameOverHandOff {
+  void PlayCue(std::string_view) override {}
+  void Start(int) override {}
+  void SetInterval(int) override {}
+  void Stop() override {}
+  void ShowDigits(std::string_view) override {}
+  void ShowLevelCaption(const std::string&) override {}
+  void EnterPXB(std::int32_t) override {}
+};
+
+// Pictures of the game's sizes; what they show does not change the work of a frame.
+SpriteStore Store() {
+  SpriteStore s;
+  s.GameMap = Surface(376, 480, Rgb(40, 30, 80));
+  s.GameMapM = Surface(376, 480, Rgb(230, 230, 230));
+  auto pair = [](Surface& sheet, Surface& mask, int w, int h) {
+    sheet = Surface(w, h, Rgb(200, 100, 50));
+    mask = Surface(w, h, kBlack);
+  };
+  pair(s.GameImages, s.GameImagesM, 36, 288);
+  for (auto* p : {&s.RStar, &s.RDown, &s.ROver, &s.RNoDown}) *p = Surface(288, 72, Rgb(1, 2, 3));
+  for (auto* m : {&s.RStarM, &s.RDownM, &s.ROverM, &s.RNoDownM}) *m = Surface(288, 72, kBlack);
+  pair(s.Hand1, s.Hand1M, 72, 72);
+  pair(s.Hand2, s.Hand2M, 72, 72);
+  for (auto* a : {&s.JTDown, &s.JTUp}) *a = {Surface(36, 36, kBlack), Surface(36, 36, kWhite), Surface(36, 36, kWhite)};
+  pair(s.Line, s.LineM, 36, 8);
+  return s;
+}
+
+void BM_FullFrame(benchmark::State& state) {
+  Game game;
+  UserSettings settings;
+  Quiet quiet;
+  MersenneRandom random(1);
+  GameRules rules(game, settings, RulesPorts{quiet, quiet, quiet, quiet, random});
+  game.State = GameState::Star;
+  game.Move = MoveState::Move;
+  game.CurColumn = 4;
+  for (int r = 0; r <= 11; ++r)
+    for (int c = 0; c < kColumns; ++c) game.Map[r][c] = {static_cast<std::int16_t>(1 + (r + c) % 8), CellState::Stop};
+  for (int r = 0; r <= 11; ++r) game.Map[r][4] = {};
+  game.HandKind = 3;
+  game.HandCount = 3;
+  game.SnowShow = kTrue;
+
+  Snow snow;
+  snow.SnowSum = 100;
+  snow.SnowPicWith = 19;
+  snow.SnowPicHeight = 19;
+  snow.SnowPicsum = 8;
+  snow.XM = 1;
+  snow.YM = 3;
+  snow.PicSnow = Surface(152, 19, kWhite);
+  snow.PicSnowM = Surface(152, 19, kBlack);
+  snow.SnowFlakes.resize(101);
+  for (int i = 1; i <= 100; ++i) snow.SnowFlakes[static_cast<std::size_t>(i)] = {static_cast<std::int16_t>(3 * i), static_cast<std::int16_t>(4 * i), 1};
+
+  const SpriteStore store = Store();
+  Surface field(kFieldWidth, kFieldHeight);
+  FieldPainter painter(game, store, field, [&](Surface& f) { DrawSnow(snow, random, f); });
+  for (auto _ : state) {
+    RunFrame(rules, painter);
+    benchmark::DoNotOptimize(field.pixels.data());
+  }
+}
+BENCHMARK(BM_FullFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace pelmora
+
+BENCHMARK_MAIN();

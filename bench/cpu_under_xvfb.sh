@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# CPU used by the real game under Xvfb during 30 s of play: a new game, then a press on a
+# random column every second. Reads the game's own CPU time from /proc.
+# Usage: bench/cpu_under_xvfb.sh <game folder>
+GAME_DIR=$(cd "$1" && pwd)
+OUT_DIR=$(mktemp -d)
+source "$(dirname "$0")/../tests/e2e/lib.sh"
+make_game_copy
+start_x
+start_game
+wait_main_window
+click 535 150
+sleep 1
+ticks() { awk '{print $14 + $15}' "/proc/$LAST_PID/stat"; }
+hz=$(getconf CLK_TCK)
+before=$(ticks)
+for _ in $(seq 30); do
+  click "$(column_x $((RANDOM % 10)))" 300 $((RANDOM % 2 == 0 ? 1 : 3))
+  sleep 0.9
+done
+after=$(ticks)
+echo "game CPU over 30 s of play: $(( (after - before) * 1000 / hz )) ms = $(awk "BEGIN {printf \"%.2f\", ($after - $before) * 100 / $hz / 30}") % of one core"

@@ -1,0 +1,127 @@
+# Shared steps of the window tests: each runs the real game from a copy of the built game
+# folder on its own X server, and drives it with xdotool.
+# Needs: GAME_DIR (the built game folder), OUT_DIR (where screenshots go).
+set -euo pipefail
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A private copy of the game folder, so that settings and scores of the build stay untouched.
+make_game_copy() {
+  WORK=$(mktemp -d)
+  trap 'stop_all; rm -rf "$WORK"' EXIT
+  cp -r "$GAME_DIR" "$WORK/game"
+  rm -f "$WORK/game/data.dat"
+  GAME="$WORK/game"
+  export XDG_RUNTIME_DIR="$WORK/run"  # a lock of its own: other tests may run a game meanwhile
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# The settings file, GBK with CR LF, from lines given as arguments.
+write_settings() {
+  printf '%s\r\n' "$@" | iconv -f UTF-8 -t GBK > "$GAME/VornPGame.ini"
+}
+
+start_x() {
+  for n in $(seq 70 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+      kill -0 "$XVFB_PID" 2>/dev/null || break  # display taken meanwhile: try the next one
+      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "no X server could be started"
+}
+
+GAME_PIDS=()
+start_game() {
+  "$GAME/pelmora" >>"$WORK/game.log" 2>&1 &
+  LAST_PID=$!
+  disown "$LAST_PID"
+  GAME_PIDS+=("$LAST_PID")
+}
+
+stop_all() {
+  for p in "${GAME_PIDS[@]:-}"; do [ -n "$p" ] && kill -9 "$p" 2>/dev/null || true; done
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# Waits for the main window (after the splash) and sets WX, WY to its client area's origin.
+wait_main_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || fail "the main window did not appear"
+  WID=$id
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  WX=$X
+  WY=$Y
+  sleep 0.3
+}
+
+# Waits for a visible window whose name matches, then sets WIN to it.
+wait_window() {
+  WIN=""
+  for _ in $(seq 100); do
+    WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$WIN" ] && return 0
+    sleep 0.1
+  done
+  fail "no window named $1 appeared"
+}
+
+# Waits until no visible window with that name is left, or, given a window, until that one
+# has gone (another of the same name may follow it).
+wait_gone() {
+  for _ in $(seq 100); do
+    local left
+    left=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
+    if [ -n "${2:-}" ]; then grep -qx "$2" <<<"$left" || return 0; else [ -z "$left" ] && return 0; fi
+    sleep 0.1
+  done
+  fail "the window $1 did not close"
+}
+
+# Gives a window the keyboard (there is no window manager to do it) and types keys into it.
+keys_to() {
+  local win=$1
+  shift
+  xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+  sleep 0.2
+  xdotool "$@"
+}
+
+visible_windows() { xdotool search --onlyvisible --name 'Pelmora|Lumo' 2>/dev/null | wc -l; }
+
+# Clicks at a point of the main window's client area: click X Y [button].
+click() {
+  xdotool mousemove $((WX + $1)) $((WY + $2))
+  sleep 0.1
+  xdotool click "${3:-1}"
+}
+
+# The centre of a column of the play field, in client coordinates.
+column_x() { echo $((35 + 1 + 8 + 36 * $1 + 18)); }
+
+shot() { import -window root "$1"; }
+
+# How many pixels differ between two pictures in a region WxH+X+Y of the client area.
+differing_pixels() {
+  local region="$3"
+  local w=${region%%x*} rest=${region#*x}
+  local h=${rest%%+*} xy=${rest#*+}
+  local x=${xy%%+*} y=${xy#*+}
+  local crop="${w}x${h}+$((WX + x))+$((WY + y))"
+  convert "$1" -crop "$crop" +repage "$WORK/a.png"
+  convert "$2" -crop "$crop" +repage "$WORK/b.png"
+  compare -metric AE "$WORK/a.png" "$WORK/b.png" null: 2>&1 | cut -d' ' -f1 || true
+}
