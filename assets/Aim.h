@@ -1,0 +1,20 @@
+#pragma once
+// The aim guide: the arrow in the first free cell under the current column (yellow "grab",
+// pointing down; mint "throw", pointing up) and one dash of the dashed line that runs from it
+// down to the player.
+
+#include "Art.h"
+
+namespace pelmora::assets {
+
+struct ArrowPictures {
+  QImage mask;    // index 0: shared by both phases, so both have the same silhouette
+  QImage phase1;  // index 1
+  QImage phase2;  // index 2: brighter, its chevrons moved on in the arrow's direction
+};
+
+ArrowPictures GrabArrow();   // JTDown0..2, 36 x 36
+ArrowPictures ThrowArrow();  // JTUp0..2, 36 x 36
+SpritePair GuideDash();      // Line / LineM, 36 x 8: a short vertical dash in the middle
+
+}  // namespace pelmora::assets

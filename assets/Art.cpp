@@ -1,0 +1,149 @@
+#include "Art.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include <algorithm>
+
+namespace pelmora::assets {
+
+namespace {
+constexpr const char* kCjkFamily = "WenQuanYi Micro Hei";
+}
+
+QImage Canvas(int w, int h) {
+  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  return image;
+}
+
+QImage Opaque(int w, int h, QColor fill) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(fill);
+  return image;
+}
+
+SpritePair Split(const QImage& art) {
+  const QImage src = art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  SpritePair out{QImage(src.size(), QImage::Format_RGB32), QImage(src.size(), QImage::Format_Grayscale8)};
+  for (int y = 0; y < src.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+    auto* sheet = reinterpret_cast<QRgb*>(out.sheet.scanLine(y));
+    uchar* mask = out.mask.scanLine(y);
+    for (int x = 0; x < src.width(); ++x) {
+      const bool figure = qAlpha(in[x]) >= 128;
+      sheet[x] = figure ? qRgb(qRed(in[x]), qGreen(in[x]), qBlue(in[x])) : qRgb(0, 0, 0);
+      mask[x] = figure ? 0 : 255;
+    }
+  }
+  return out;
+}
+
+void Smooth(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setRenderHint(QPainter::TextAntialiasing, true);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QColor Mix(QColor a, QColor b, double t) {
+  const auto mix = [t](double u, double v) { return u + (v - u) * t; };
+  QColor c;
+  c.setRgbF(static_cast<float>(mix(a.redF(), b.redF())), static_cast<float>(mix(a.greenF(), b.greenF())),
+            static_cast<float>(mix(a.blueF(), b.blueF())), static_cast<float>(mix(a.alphaF(), b.alphaF())));
+  return c;
+}
+
+QColor Darker(QColor c, double amount) {
+  QColor black(0, 0, 0, c.alpha());
+  return Mix(c, black, amount);
+}
+
+QColor Lighter(QColor c, double amount) {
+  QColor white(255, 255, 255, c.alpha());
+  return Mix(c, white, amount);
+}
+
+QColor WithAlpha(QColor c, int alpha) {
+  c.setAlpha(alpha);
+  return c;
+}
+
+QFont UiFont(double pixels, int weight) {
+  QFont font(kCjkFamily);
+  font.setPixelSize(static_cast<int>(pixels + 0.5));
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+bool UiFontAvailable() { return QFontDatabase::families().contains(kCjkFamily); }
+
+QPainterPath TextPath(const QString& text, const QFont& font, double cx, double cy) {
+  QPainterPath path;
+  path.addText(0, 0, font, text);
+  const QRectF box = path.boundingRect();
+  return path.translated(cx - box.center().x(), cy - box.center().y());
+}
+
+void OutlinedFill(QPainter& p, const QPainterPath& path, const QBrush& fill, QColor outline, double width) {
+  p.save();
+  p.setPen(QPen(outline, width * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(path);
+  p.setPen(Qt::NoPen);
+  p.setBrush(fill);
+  p.drawPath(path);
+  p.restore();
+}
+
+void Glow(QPainter& p, QPointF centre, double radius, QColor colour) {
+  QRadialGradient g(centre, radius);
+  g.setColorAt(0.0, colour);
+  g.setColorAt(1.0, WithAlpha(colour, 0));
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawEllipse(centre, radius, radius);
+  p.restore();
+}
+
+void VerticalGradient(QPainter& p, const QRectF& r, std::initializer_list<std::pair<double, QColor>> stops) {
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  for (const auto& [at, colour] : stops) g.setColorAt(at, colour);
+  p.fillRect(r, g);
+}
+
+void Scatter(QPainter& p, Dice& dice, int count, QRectF area, double rMin, double rMax, QColor colour, bool sparkles) {
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < count; ++i) {
+    const QPointF c(dice.Between(area.left(), area.right()), dice.Between(area.top(), area.bottom()));
+    const double r = dice.Between(rMin, rMax);
+    const QColor col = WithAlpha(colour, static_cast<int>(colour.alpha() * dice.Between(0.45, 1.0)));
+    if (sparkles) {
+      Sparkle(p, c, r, col);
+    } else {
+      p.setBrush(col);
+      p.drawEllipse(c, r * 0.5, r * 0.5);
+    }
+  }
+}
+
+void Sparkle(QPainter& p, QPointF c, double r, QColor colour) {
+  const double w = r * 0.22;
+  QPainterPath star;
+  star.moveTo(c.x(), c.y() - r);
+  star.quadTo(c.x() + w * 0.3, c.y() - w * 0.3, c.x() + r, c.y());
+  star.quadTo(c.x() + w * 0.3, c.y() + w * 0.3, c.x(), c.y() + r);
+  star.quadTo(c.x() - w * 0.3, c.y() + w * 0.3, c.x() - r, c.y());
+  star.quadTo(c.x() - w * 0.3, c.y() - w * 0.3, c.x(), c.y() - r);
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawPath(star);
+  p.restore();
+}
+
+}  // namespace pelmora::assets

@@ -1,0 +1,69 @@
+#pragma once
+// Drawing helpers shared by every picture: canvases, colours, fonts, and the split of a
+// drawing with alpha into the game's sheet + mask pair.
+//
+// The game draws a sprite as "mask AND, then sheet OR": in the mask white is transparent and
+// black is figure; in the sheet everything outside the figure must be black. We draw each
+// figure once with antialiasing on a transparent canvas and split it: a pixel at least half
+// covered belongs to the figure. Its sheet colour is the premultiplied colour, i.e. the edge
+// blends towards black, which reads as a soft dark rim against any background.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <initializer_list>
+#include <utility>
+
+#include "Dice.h"
+
+namespace pelmora::assets {
+
+struct SpritePair {
+  QImage sheet;  // RGB32, black outside the figure
+  QImage mask;   // Grayscale8, 0 on the figure, 255 elsewhere
+};
+
+// A transparent ARGB32_Premultiplied canvas.
+QImage Canvas(int w, int h);
+// An opaque RGB32 canvas filled with one colour.
+QImage Opaque(int w, int h, QColor fill);
+
+SpritePair Split(const QImage& art);
+
+// A painter with antialiasing for shapes and text.
+void Smooth(QPainter& p);
+
+QColor Mix(QColor a, QColor b, double t);  // t = 0 gives a, 1 gives b
+QColor Darker(QColor c, double amount);     // towards black by amount 0..1
+QColor Lighter(QColor c, double amount);    // towards white by amount 0..1
+QColor WithAlpha(QColor c, int alpha);
+
+// The CJK font of every text in the art ("WenQuanYi Micro Hei"), sized in pixels.
+QFont UiFont(double pixels, int weight = QFont::Bold);
+// True when the CJK font is really there; without it Chinese texts would come out as boxes.
+bool UiFontAvailable();
+
+// Text as a path, centred on (cx, cy) by its visual bounds: paths can be outlined, filled
+// with gradients and given shadows, which plain drawText cannot do.
+QPainterPath TextPath(const QString& text, const QFont& font, double cx, double cy);
+
+// Fills a path with a bold outline behind it (the outline is stroked first, twice as wide,
+// so the fill keeps its full size).
+void OutlinedFill(QPainter& p, const QPainterPath& path, const QBrush& fill, QColor outline, double width);
+
+// A soft round glow: a radial gradient from colour to transparent.
+void Glow(QPainter& p, QPointF centre, double radius, QColor colour);
+
+// Fills r with a top-to-bottom gradient through the given stops (position 0..1, colour).
+void VerticalGradient(QPainter& p, const QRectF& r, std::initializer_list<std::pair<double, QColor>> stops);
+
+// Scatters count dots (or sparkles) of radius rMin..rMax over area, their alpha varied.
+void Scatter(QPainter& p, Dice& dice, int count, QRectF area, double rMin, double rMax, QColor colour, bool sparkles);
+
+// A four-pointed sparkle, the little shine of gems, snow and titles.
+void Sparkle(QPainter& p, QPointF centre, double radius, QColor colour);
+
+}  // namespace pelmora::assets

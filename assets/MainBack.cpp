@@ -1,0 +1,147 @@
+#include "MainBack.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <cmath>
+
+#include "Art.h"
+#include "Pieces.h"
+#include "Player.h"
+#include "Shapes.h"
+
+namespace pelmora::assets {
+
+namespace {
+
+const QColor kCream(255, 247, 232);
+const QColor kPanelRim(222, 170, 110);
+const QColor kInk(61, 42, 120);
+
+// Faint piece silhouettes over the whole background, like a wallpaper.
+void DrawWallpaper(QPainter& p, const QRect& area) {
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 14));
+  int k = 0;
+  for (int y = -10; y < area.height() + 30; y += 46) {
+    for (int x = (y / 46) % 2 ? 14 : -9; x < area.width() + 30; x += 46) {
+      const KindShape s = ShapeOf(k % kKinds + 1, QRectF(x, y, 20, 20));
+      p.drawPath(s.outline);
+      k += 3;
+    }
+  }
+  p.restore();
+}
+
+void DrawFieldFrame(QPainter& p) {
+  const QRectF outer(22, 11, 404, 508);
+  QLinearGradient gold(outer.topLeft(), outer.bottomRight());
+  gold.setColorAt(0.0, QColor(255, 226, 150));
+  gold.setColorAt(0.5, QColor(236, 176, 88));
+  gold.setColorAt(1.0, QColor(200, 130, 60));
+  p.setPen(QPen(QColor(90, 50, 30), 2));
+  p.setBrush(gold);
+  p.drawRoundedRect(outer, 14, 14);
+  p.setPen(QPen(QColor(255, 244, 210, 180), 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(outer.adjusted(3, 3, -3, -3), 11, 11);
+  // A dark recess round the field box, so the field sits inside the frame.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(28, 16, 52));
+  p.drawRoundedRect(QRectF(layout::kField).adjusted(-4, -4, 4, 4), 5, 5);
+  // Studs at the frame's corners.
+  for (const QPointF c : {QPointF(29, 18), QPointF(419, 18), QPointF(29, 512), QPointF(419, 512)}) {
+    p.setPen(QPen(QColor(110, 60, 30), 1));
+    p.setBrush(QColor(255, 240, 200));
+    p.drawEllipse(c, 3, 3);
+  }
+}
+
+void DrawPanel(QPainter& p) {
+  const QRectF panel(438, 11, 200, 528);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(20, 10, 40, 90));
+  p.drawRoundedRect(panel.translated(3, 4), 18, 18);
+  QLinearGradient g(panel.topLeft(), panel.bottomLeft());
+  g.setColorAt(0.0, QColor(255, 250, 238));
+  g.setColorAt(1.0, QColor(255, 238, 214));
+  p.setPen(QPen(kPanelRim, 3));
+  p.setBrush(g);
+  p.drawRoundedRect(panel, 18, 18);
+
+  // The level label's place: little stars either side of "第1关".
+  Sparkle(p, QPointF(486, 58), 6, QColor(255, 190, 60));
+  Sparkle(p, QPointF(475, 50), 3, QColor(255, 190, 60));
+
+  // The score bezel.
+  const QRectF bezel = QRectF(layout::kScore).adjusted(-5, -5, 5, 5);
+  p.setPen(QPen(QColor(120, 80, 40), 1.5));
+  p.setBrush(QColor(60, 44, 100));
+  p.drawRoundedRect(bezel, 7, 7);
+  p.setPen(QPen(QColor(255, 255, 255, 120), 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(bezel.adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+
+  // Soft shadows under the three buttons.
+  for (const QRect& b : {layout::kNewGame, layout::kExit, layout::kMenu}) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 70, 30, 60));
+    p.drawRoundedRect(QRectF(b).adjusted(5, 7, -1, 3), 20, 20);
+  }
+
+  // The mode selector: a dark strip for the pink caption, a recess for the slider and a
+  // light card for the four labels.
+  p.setPen(QPen(QColor(40, 24, 80), 1));
+  p.setBrush(kInk);
+  p.drawRoundedRect(QRectF(layout::kModeCaption).adjusted(-5, -6, 5, 6), 7, 7);
+  p.setBrush(QColor(225, 200, 170));
+  p.setPen(Qt::NoPen);
+  p.drawRoundedRect(QRectF(layout::kSlider).adjusted(-2, -2, 2, 2), 8, 8);
+  p.setPen(QPen(QColor(230, 200, 160), 1.2));
+  p.setBrush(QColor(255, 255, 255));
+  p.drawRoundedRect(QRectF(layout::kModeLabels).adjusted(-5, -5, 0, 5), 7, 7);
+
+  // The check boxes' strip, in their own green.
+  const QRectF strip(layout::kMusicCheck.left() - 6, layout::kMusicCheck.top() - 4,
+                     layout::kSoundCheck.right() - layout::kMusicCheck.left() + 13, layout::kMusicCheck.height() + 8);
+  p.setPen(QPen(QColor(130, 200, 130), 1.2));
+  p.setBrush(QColor(192, 255, 192));
+  p.drawRoundedRect(strip, 8, 8);
+}
+
+// The space between the exit button and the menu button: Pelmo with a few pieces.
+void DrawVignette(QPainter& p) {
+  const double cx = layout::kExit.center().x() + 0.5;
+  Glow(p, QPointF(cx, 270), 44, QColor(255, 210, 120, 110));
+  DrawPiece(p, PieceStyle::Gems, 5, QPointF(cx - 72, 252), 0.9);
+  DrawPiece(p, PieceStyle::Gems, 1, QPointF(cx - 50, 268), 0.75);
+  DrawPiece(p, PieceStyle::Gems, 3, QPointF(cx + 40, 252), 0.9);
+  DrawPiece(p, PieceStyle::Gems, 6, QPointF(cx + 24, 270), 0.75);
+  p.save();
+  p.translate(cx - 35.5 * 0.9, 238);
+  p.scale(0.9, 0.9);
+  DrawPlayer(p, PlayerAnimation::Standing, 0);
+  p.restore();
+  Sparkle(p, QPointF(cx - 60, 244), 4, QColor(255, 200, 80));
+  Sparkle(p, QPointF(cx + 62, 292), 3.5, QColor(255, 200, 80));
+}
+
+}  // namespace
+
+QImage MainBackground() {
+  QImage img = Opaque(650, 551, Qt::black);
+  QPainter p(&img);
+  Smooth(p);
+  QLinearGradient bg(0, 0, 650, 551);
+  bg.setColorAt(0.0, QColor(66, 44, 128));
+  bg.setColorAt(1.0, QColor(128, 64, 142));
+  p.fillRect(img.rect(), bg);
+  DrawWallpaper(p, img.rect());
+  DrawFieldFrame(p);
+  DrawPanel(p);
+  DrawVignette(p);
+  return img;
+}
+
+}  // namespace pelmora::assets

@@ -1,0 +1,21 @@
+#pragma once
+// The piece sheets of the picture sets: 36 px wide, kind k in the 36 x 36 cell at
+// y = (k - 1) * 36, eight kinds, so 36 x 288; with their masks.
+
+#include "Art.h"
+
+namespace pelmora::assets {
+
+enum class PieceStyle {
+  Gems,    // faceted jewels
+  Garden,  // soft fruit-drop sweets with a leaf and a little flower print
+  Winter,  // glossy baubles with a frost rim and a snowflake
+};
+
+SpritePair PieceSheet(PieceStyle style);
+
+// One piece drawn at its natural 36 x 36 size at (x, y) of a painter: used for the title art,
+// icons and the window decoration, so every picture shows the very same pieces.
+void DrawPiece(QPainter& p, PieceStyle style, int kind, QPointF topLeft, double scale = 1.0);
+
+}  // namespace pelmora::assets

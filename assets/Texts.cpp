@@ -1,0 +1,146 @@
+#include "Texts.h"
+
+#include <QString>
+#include <QStringEncoder>
+#include <QStringList>
+
+namespace pelmora::assets {
+
+namespace {
+
+// Lines joined with CR LF, the line end of every text file the game reads or shows.
+QString CrLf(const QStringList& lines) { return lines.join("\r\n") + "\r\n"; }
+
+const char* const kHelpChinese = R"(Pelmora 游戏帮助
+================
+
+【游戏目标】
+八种图块从场地顶部垂下。你站在场地最下面的一行里，把同一种图块凑成三个或更多，
+让它们消失。每消除一个图块得 1 分。
+
+【鼠标操作】
+· 移动鼠标：左右移动，选择要操作的那一列。
+· 左键或右键（手中没有图块）：把这一列最下面的一串同种图块拉到手里。
+· 左键（手中有图块）：把手里的图块全部向上抛到这一列的最下面。
+· 右键（手中有图块）：如果这一列最下面的图块与手中的同种，就再拉一串到手里。
+  这样可以从几列收集同种图块，再一起抛出。
+· 抛出后，如果这一列最下面连着三个或更多与抛出的图块同种的图块，它们就一起消失，
+  每个 1 分。
+· 这一列没有可拉的图块，或者右键时最下面的图块种类不同，小家伙会摇头拒绝。
+
+【下降与关卡】
+每隔 20 秒，整个场地下降一行，顶部出现新的一行随机图块。
+每得 100 分升一关；每升一关，下降的间隔缩短 0.1 秒。
+
+【游戏结束】
+当静止的图块降到你所站的那一行（场地最下面、标有虚线的一行）时，游戏结束。
+成绩能进入前十名时，可以把它记入排行榜。
+
+【四种模式】
+在右侧点击模式文字或拖动滑块选择模式，下一局开始时生效：
+１：简单模式 —— 开局 3 行图块
+２：正常模式 —— 开局 5 行图块
+３：挑战模式 —— 开局 7 行图块
+４：极限模式 —— 开局 9 行图块
+
+【图片风格】
+“游戏菜单” → “选择游戏图片” 可以在 “宝石”、“花园”、“冬雪” 三套图片之间切换，
+游戏进行中也能随时更换。“冬雪” 还会飘雪。
+
+【音乐与音效】
+右下方的 “音乐” 和 “音效” 复选框分别开关背景音乐和音效。
+这些设置以及所选模式和图片，在退出游戏时自动保存。
+
+【排行榜】
+排行榜保存前十名的成绩。游戏结束时如果成绩进入前十名，会询问是否保存并请你输入名字。
+随时可以在 “游戏菜单” → “排行榜” 中查看。)";
+
+const char* const kHelpEnglish = R"(Pelmora - How to play
+=====================
+
+GOAL
+Pieces of eight kinds hang from the top of the field. You stand in the bottom row of the
+field. Bring three or more pieces of one kind together and they vanish: one point for
+every piece.
+
+MOUSE
+- Move the mouse left and right to choose a column.
+- Left (or right) click with empty hands: pull the lowest run of pieces of one kind in
+  that column down into your hands.
+- Left click with pieces in your hands: throw all of them up under the lowest piece of
+  the column.
+- Right click with pieces in your hands: if the column's lowest pieces are of the same
+  kind as yours, pull them into your hands too. So you can gather one kind from several
+  columns before one throw.
+- After a throw, when three or more pieces of the thrown kind sit together at the bottom
+  of the column, they vanish, one point each.
+- With nothing to pull, or a right click on another kind, your little digger shakes its
+  head.
+
+DESCENT AND LEVELS
+Every 20 seconds the whole field comes down by one row and a new random row appears at
+the top. Every 100 points you reach the next level, and each level makes the descent
+0.1 seconds quicker.
+
+GAME OVER
+The game is over when a resting piece reaches your row (the bottom row of the field,
+marked with a dashed line). A score good enough for the top ten can go on the
+leaderboard.
+
+FOUR MODES
+Choose a mode on the right, by clicking its name or dragging the slider. It applies from
+the next new game on:
+1: easy      - the game starts with 3 rows of pieces
+2: normal    - 5 rows
+3: challenge - 7 rows
+4: extreme   - 9 rows
+
+PICTURE SETS
+"游戏菜单" (game menu) -> "选择游戏图片" (choose pictures) switches between the sets
+"宝石" (gems), "花园" (garden) and "冬雪" (winter snow), at any time, even during a game.
+The winter set brings falling snow.
+
+MUSIC AND SOUND
+The check boxes "音乐" (music) and "音效" (sound effects) at the lower right switch the
+background music and the sound effects on and off. These switches, the mode and the
+picture set are saved when you leave the game.
+
+LEADERBOARD
+The leaderboard keeps the ten best scores. When a game ends with a score for the top ten,
+you are asked whether to store it and for your name. See it any time under "游戏菜单" ->
+"排行榜" (leaderboard).)";
+
+}  // namespace
+
+QByteArray HelpText() {
+  const QString chinese = QString::fromUtf8(kHelpChinese);
+  const QString english = QString::fromUtf8(kHelpEnglish);
+  const QStringList lines = (chinese + "\n\n\n" + english).split('\n');
+  return CrLf(lines).toUtf8();
+}
+
+QByteArray ShippedSettings() {
+  const QString text = CrLf({
+      "[UserSet]",
+      "MediaON=True",
+      "MediaMax=60",
+      "SoundON=True",
+      "SoundMax=80",
+      "GameMode=1",
+      "GameMain=1",
+      "[GameMenu]",
+      "Menu=3",
+      QStringLiteral("MenuName1=宝石"),
+      "MenuPath1=\\pics\\gems\\",
+      QStringLiteral("MenuName2=花园"),
+      "MenuPath2=\\pics\\garden\\",
+      QStringLiteral("MenuName3=冬雪"),
+      "MenuPath3=\\pics\\winter\\",
+  });
+  QStringEncoder gbk("GBK");
+  if (!gbk.isValid()) return {};
+  QByteArray bytes = gbk.encode(text);
+  return gbk.hasError() ? QByteArray() : bytes;
+}
+
+}  // namespace pelmora::assets

@@ -1,0 +1,11 @@
+#pragma once
+// "images/GameMap.JPG": the field before the first game, a welcome picture with the title,
+// a few pieces hanging from the top, Pelmo, and how to begin: "点击「新游戏」开始".
+
+#include <QImage>
+
+namespace pelmora::assets {
+
+QImage TitleField();  // 376 x 480
+
+}  // namespace pelmora::assets

@@ -1,0 +1,252 @@
+// The game folder after the build: every generated file is there, in its format, at its
+// exact size; masks are black and white; sheets are black outside their figures; sounds are
+// valid PCM; the help and snow texts have their encodings and line ends. (The settings file
+// is checked on a fresh run of the generator: in the build's folder the game may have
+// written the player's choices into it.)
+
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "AssetSupport.h"
+#include "platform/TextCodec.h"
+
+namespace pelmora::testing {
+namespace {
+
+struct Expected {
+  const char* path;
+  int width, height;
+};
+
+const Expected kPictures[] = {
+    {"images/GameMap.JPG", 376, 480},   {"images/GameMapM.JPG", 376, 480}, {"images/RDown.JPG", 288, 72},
+    {"images/RDownM.JPG", 288, 72},     {"images/ROver.JPG", 288, 72},     {"images/ROverM.JPG", 288, 72},
+    {"images/RStar.JPG", 288, 72},      {"images/RStarM.JPG", 288, 72},    {"images/RNoDown.JPG", 288, 72},
+    {"images/RNoDownM.JPG", 288, 72},   {"images/1Hand.JPG", 72, 72},      {"images/1HandM.JPG", 72, 72},
+    {"images/2Hand.JPG", 72, 72},       {"images/2HandM.JPG", 72, 72},     {"images/Number1.JPG", 150, 25},
+    {"images/JTDown0.JPG", 36, 36},     {"images/JTDown1.JPG", 36, 36},    {"images/JTDown2.JPG", 36, 36},
+    {"images/JTUp0.JPG", 36, 36},       {"images/JTUp1.JPG", 36, 36},      {"images/JTUp2.JPG", 36, 36},
+    {"images/Line.JPG", 36, 8},         {"images/LineM.JPG", 36, 8},       {"images/Long.JPG", 279, 278},
+    {"ui/MainBack.png", 650, 551},      {"ui/Icon32.png", 32, 32},         {"ui/Icon48.png", 48, 48},
+    {"ui/Icon64.png", 64, 64},          {"ui/Icon128.png", 128, 128},      {"ui/Icon256.png", 256, 256},
+    {"ui/Cursor.png", 32, 32},          {"ui/NewGame.png", 159, 47},       {"ui/NewGameHover.png", 159, 47},
+    {"ui/Exit.png", 159, 47},           {"ui/ExitHover.png", 159, 47},     {"ui/Menu.png", 159, 47},
+    {"ui/MenuHover.png", 159, 47},      {"ui/Slider1.png", 39, 90},        {"ui/Slider2.png", 39, 90},
+    {"ui/Slider3.png", 39, 90},         {"ui/Slider4.png", 39, 90},        {"ui/ScoreStart.png", 122, 27},
+    {"ui/PxbBack.png", 359, 287},       {"pics/gems/GameMap.JPG", 376, 480}, {"pics/gems/GameImages.JPG", 36, 288},
+    {"pics/gems/GameImagesM.JPG", 36, 288}, {"pics/garden/GameMap.JPG", 376, 480},
+    {"pics/garden/GameImages.JPG", 36, 288}, {"pics/garden/GameImagesM.JPG", 36, 288},
+    {"pics/winter/GameMap.JPG", 376, 480}, {"pics/winter/GameImages.JPG", 36, 288},
+    {"pics/winter/GameImagesM.JPG", 36, 288}, {"pics/winter/Snow.JPG", 152, 19}, {"pics/winter/SnowM.JPG", 152, 19},
+};
+
+// Every sheet with its mask. The arrows' two phases share the mask of index 0.
+const std::pair<const char*, const char*> kSheets[] = {
+    {"images/RDown.JPG", "images/RDownM.JPG"},     {"images/ROver.JPG", "images/ROverM.JPG"},
+    {"images/RStar.JPG", "images/RStarM.JPG"},     {"images/RNoDown.JPG", "images/RNoDownM.JPG"},
+    {"images/1Hand.JPG", "images/1HandM.JPG"},     {"images/2Hand.JPG", "images/2HandM.JPG"},
+    {"images/JTDown1.JPG", "images/JTDown0.JPG"},  {"images/JTDown2.JPG", "images/JTDown0.JPG"},
+    {"images/JTUp1.JPG", "images/JTUp0.JPG"},      {"images/JTUp2.JPG", "images/JTUp0.JPG"},
+    {"images/Line.JPG", "images/LineM.JPG"},       {"pics/gems/GameImages.JPG", "pics/gems/GameImagesM.JPG"},
+    {"pics/garden/GameImages.JPG", "pics/garden/GameImagesM.JPG"},
+    {"pics/winter/GameImages.JPG", "pics/winter/GameImagesM.JPG"},
+    {"pics/winter/Snow.JPG", "pics/winter/SnowM.JPG"},
+};
+
+TEST(GameFolderPictures, EveryPictureIsThereInItsFormatAtItsExactSize) {
+  for (const Expected& e : kPictures) {
+    SCOPED_TRACE(e.path);
+    QImageReader reader(GamePathOf(e.path));
+    const QString name(e.path);
+    // The content, not only the name: the game's loader must find a JPEG in every .JPG.
+    EXPECT_EQ(reader.format(), name.endsWith(".png") ? QByteArray("png") : QByteArray("jpeg"));
+    const QImage image = reader.read();
+    ASSERT_FALSE(image.isNull()) << qPrintable(reader.errorString());
+    EXPECT_EQ(image.width(), e.width);
+    EXPECT_EQ(image.height(), e.height);
+  }
+}
+
+TEST(GameFolderPictures, MasksAreBlackAndWhiteWithBoth) {
+  for (const auto& [sheet, maskName] : kSheets) {
+    SCOPED_TRACE(maskName);
+    const QImage mask = LoadGamePicture(maskName);
+    ASSERT_FALSE(mask.isNull());
+    EXPECT_LE(MaskNoise(mask), 8);
+    const int figure = FigurePixels(mask, mask.rect());
+    EXPECT_GT(figure, 0);
+    EXPECT_LT(figure, mask.width() * mask.height());
+  }
+}
+
+TEST(GameFolderPictures, SheetsAreBlackWhereTheirMaskIsWhite) {
+  for (const auto& [sheetName, maskName] : kSheets) {
+    SCOPED_TRACE(sheetName);
+    const QImage sheet = LoadGamePicture(sheetName), mask = LoadGamePicture(maskName);
+    ASSERT_EQ(sheet.size(), mask.size());
+    // JPEG keeps colour at half resolution, so next to a figure a trace of its colour can
+    // show: far below anything the eye would see through the AND/OR drawing.
+    EXPECT_LE(BrightestOutsideFigure(sheet, mask), 32);
+  }
+}
+
+TEST(GameFolderPictures, FieldMaskShadesSoftlyAndMarksTheLimitRow) {
+  const QImage mask = LoadGamePicture("images/GameMapM.JPG").convertToFormat(QImage::Format_Grayscale8);
+  ASSERT_EQ(mask.size(), QSize(376, 480));
+  // The game ANDs it over every frame bit by bit. Above the limit row, away from the marks,
+  // nothing may drop below 236 (which can only clear the low bits: a slight darkening).
+  int lowest = 255, centre = 255;
+  for (int y = 0; y < 400; ++y)
+    for (int x = 8; x < 368; ++x) {
+      lowest = std::min<int>(lowest, mask.pixel(x, y) & 0xFF);
+      if (x > 120 && x < 256 && y > 140 && y < 340) centre = std::min<int>(centre, mask.pixel(x, y) & 0xFF);
+    }
+  EXPECT_GE(lowest, 236);
+  EXPECT_GE(centre, 250);
+  // The dashes along the top of the limit row are black.
+  int dark = 0;
+  for (int x = 0; x < 376; ++x) dark += (mask.pixel(x, 404) & 0xFF) < 40;
+  EXPECT_GE(dark, 376 / 2);
+  // The vignette darkens the corners a little.
+  EXPECT_LT(mask.pixel(2, 2) & 0xFF, 250u);
+}
+
+// A parsed PCM WAV file.
+struct Wav {
+  bool ok = false;
+  int format = 0, channels = 0, rate = 0, bits = 0;
+  std::vector<std::int16_t> samples;
+  double Seconds() const { return rate ? double(samples.size()) / rate : 0; }
+};
+
+std::uint32_t Le(const QByteArray& b, int at, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(b[at + i]);
+  return v;
+}
+
+Wav ParseWav(const QByteArray& b) {
+  Wav w;
+  if (b.size() < 12 || b.left(4) != "RIFF" || b.mid(8, 4) != "WAVE") return w;
+  if (Le(b, 4, 4) != static_cast<std::uint32_t>(b.size() - 8)) return w;
+  int at = 12;
+  bool format = false;
+  while (at + 8 <= b.size()) {
+    const QByteArray id = b.mid(at, 4);
+    const auto size = static_cast<int>(Le(b, at + 4, 4));
+    if (at + 8 + size > b.size()) return w;
+    if (id == "fmt ") {
+      w.format = static_cast<int>(Le(b, at + 8, 2));
+      w.channels = static_cast<int>(Le(b, at + 10, 2));
+      w.rate = static_cast<int>(Le(b, at + 12, 4));
+      w.bits = static_cast<int>(Le(b, at + 22, 2));
+      format = Le(b, at + 16, 4) == static_cast<std::uint32_t>(w.rate * w.channels * w.bits / 8);
+    } else if (id == "data" && format) {
+      w.samples.resize(static_cast<std::size_t>(size / 2));
+      std::memcpy(w.samples.data(), b.constData() + at + 8, w.samples.size() * 2);
+      w.ok = true;
+      return w;
+    }
+    at += 8 + size + (size & 1);
+  }
+  return w;
+}
+
+// Checks shared by cues and music: PCM 16-bit mono, a rate the platform plays, silent at
+// both ends (faded, so no click), peaks at about -6 dBFS and never clipped.
+void ExpectSoftPcm(const Wav& w) {
+  ASSERT_TRUE(w.ok);
+  EXPECT_EQ(w.format, 1);
+  EXPECT_EQ(w.channels, 1);
+  EXPECT_EQ(w.bits, 16);
+  EXPECT_TRUE(w.rate == 22050 || w.rate == 44100) << w.rate;
+  ASSERT_FALSE(w.samples.empty());
+  int peak = 0;
+  for (const std::int16_t s : w.samples) peak = std::max(peak, std::abs(int(s)));
+  EXPECT_GE(peak, 32768 / 4);   // not silent: above -12 dBFS
+  EXPECT_LE(peak, 32768 * 6 / 10);  // about -6 dBFS at most, far from clipping
+  // It starts and ends at zero and rises and falls gradually: within the first half
+  // millisecond it stays under a third of its peak, within the last two under a tenth.
+  EXPECT_EQ(w.samples.front(), 0);
+  EXPECT_EQ(w.samples.back(), 0);
+  const auto head = static_cast<std::size_t>(w.rate / 2000), tail = static_cast<std::size_t>(w.rate / 500);
+  for (std::size_t i = 0; i < head; ++i) EXPECT_LE(std::abs(int(w.samples[i])) * 3, peak) << "start " << i;
+  for (std::size_t i = 0; i < tail; ++i)
+    EXPECT_LE(std::abs(int(w.samples[w.samples.size() - 1 - i])) * 10, peak) << "end " << i;
+}
+
+TEST(GameFolderSounds, CuesAreShortSoftPcm) {
+  for (const char* name : {"gamstar", "down", "up", "nodown", "xiao", "gameover"}) {
+    SCOPED_TRACE(name);
+    const Wav w = ParseWav(ReadGameFile(QString("sound/%1.wav").arg(name)));
+    ExpectSoftPcm(w);
+    EXPECT_GE(w.Seconds(), 0.05);
+    EXPECT_LE(w.Seconds(), 2.0);
+  }
+  // The sparkle restarts for every vanishing piece, several times a second: it is short.
+  EXPECT_LE(ParseWav(ReadGameFile("sound/xiao.wav")).Seconds(), 0.3);
+}
+
+TEST(GameFolderSounds, ThreeMusicTracksOfOneToThreeMinutes) {
+  // The generated ones (the player may add music of their own beside them).
+  for (const QString t : {"SunnySteps.wav", "SnowLantern.wav", "GemMarket.wav"}) {
+    SCOPED_TRACE(qPrintable(t));
+    const Wav w = ParseWav(ReadGameFile("media/" + t));
+    ExpectSoftPcm(w);
+    EXPECT_GE(w.Seconds(), 60.0);
+    EXPECT_LE(w.Seconds(), 180.0);
+    // Loop-friendly: a slow fade at both ends (the first and last half second stay well
+    // below the peak).
+    int head = 0, tail = 0;
+    for (int i = 0; i < w.rate / 2; ++i) {
+      head = std::max(head, std::abs(int(w.samples[static_cast<std::size_t>(i)])));
+      tail = std::max(tail, std::abs(int(w.samples[w.samples.size() - 1 - static_cast<std::size_t>(i)])));
+    }
+    EXPECT_LE(head, 32768 / 6);
+    EXPECT_LE(tail, 32768 / 6);
+  }
+}
+
+TEST(GameFolderTexts, SnowIniDescribesTheFlakeStrip) {
+  const QByteArray ini = ReadGameFile("pics/winter/Snow.ini");
+  EXPECT_EQ(ini.toStdString(),
+            "[Snow]\r\nSnowShow=True\r\nSnowSum=60\r\nSnowPicWith=19\r\nSnowPicHeight=19\r\nSnowPicsum=8\r\nXM=1\r\nYM=3\r\n");
+  // The strip holds SnowPicsum pictures of SnowPicWith x SnowPicHeight and fits the game's
+  // 152 x 27 flake store.
+  const QImage strip = LoadGamePicture("pics/winter/Snow.JPG");
+  EXPECT_EQ(strip.size(), QSize(8 * 19, 19));
+  EXPECT_LE(strip.width(), 152);
+  EXPECT_LE(strip.height(), 27);
+}
+
+TEST(GameFolderTexts, HelpIsUtf8ChineseFirstThenEnglish) {
+  const QByteArray bytes = ReadGameFile("Help.txt");
+  const std::string_view raw(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  ASSERT_FALSE(bytes.isEmpty());
+  EXPECT_TRUE(IsValidUtf8(raw));
+  EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));  // no byte-order mark
+  const QString text = QString::fromUtf8(bytes);
+  const qsizetype chinese = text.indexOf(QStringLiteral("游戏目标"));
+  const qsizetype english = text.indexOf("GOAL");
+  ASSERT_GE(chinese, 0);
+  ASSERT_GE(english, 0);
+  EXPECT_LT(chinese, english);
+  // What a player must learn from it, in both languages.
+  for (const char* topic : {"左键", "右键", "20 秒", "100 分", "１：简单模式", "２：正常模式", "３：挑战模式",
+                            "４：极限模式", "宝石", "花园", "冬雪", "音乐", "音效", "排行榜", "Left click",
+                            "Right click", "20 seconds", "100 points", "leaderboard", "snow"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
+  // Windows line ends throughout, so that every text viewer shows the lines.
+  EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
+}
+
+}  // namespace
+}  // namespace pelmora::testing
