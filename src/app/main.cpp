@@ -52,9 +52,10 @@ int main(int argc, char** argv) {
   pelmora::QtPictureLoader pictures;
   const auto random = MakeRandom();
   pelmora::QtTick tick;
-  pelmora::ShellPorts ports{dialogs, cues, music, opener, pictures, *random, tick, nullptr, [] {
+  pelmora::ShellPorts ports{dialogs, cues, music, opener, pictures, *random, tick, nullptr, [&instance] {
                               // Closing the window ends the program at once, also from inside a
                               // running frame or a nested dialogue: nothing further may run.
+                              instance.Release();
                               std::fflush(nullptr);
                               std::_Exit(0);
                             }};

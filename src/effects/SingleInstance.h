@@ -23,6 +23,8 @@ class SingleInstance {
   // player from the game. On true the lock is held until this object is destroyed; asking
   // again while it is held answers true.
   bool TryAcquire();
+  // Gives the lock up, for a process that ends without running its destructors.
+  void Release() { lock_.unlock(); }
 
  private:
   QLockFile lock_;

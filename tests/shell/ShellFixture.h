@@ -65,11 +65,15 @@ class GameFolder {
 
 struct FakePlayer : MusicPlayer {
   std::vector<std::string> calls;
+  std::function<void()> stopped;
   void OpenAndPlay(const std::string& path) override { calls.push_back("open " + path); }
   void Play() override { calls.push_back("play"); }
   void Close() override { calls.push_back("close"); }
   void SetVolume(int v) override { calls.push_back("volume " + std::to_string(v)); }
-  void OnStopped(std::function<void()>) override {}
+  void OnStopped(std::function<void()> handler) override { stopped = std::move(handler); }
+  void TrackEnds() {
+    if (stopped) stopped();
+  }
 };
 
 struct FakeOpener : ShellOpener {

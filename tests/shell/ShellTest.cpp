@@ -79,6 +79,31 @@ TEST_F(Shell, ANewGameStartsItsMusicAndCue) {
   EXPECT_TRUE(cues.played.empty());
 }
 
+// Without the fixture's start-up: the media folder must hold tracks before start-up reads it.
+TEST_F(ShellTest, MusicTracksFollowTheGameAndTheSwitch) {
+  std::ofstream(folder.Path() / "media" / "a.wav") << "a";
+  std::ofstream(folder.Path() / "media" / "b.wav") << "b";
+  ASSERT_TRUE(Start());
+  const std::string a = "open " + folder.Text() + "/media/a.wav";
+  const std::string b = "open " + folder.Text() + "/media/b.wav";
+  random.values = {0.7};  // b
+  player.calls.clear();
+  Press(W().ComBox(1), QPoint(5, 5));
+  EXPECT_THAT(player.calls, ElementsAre(b));
+
+  shell->DescentTimerTick();  // still playing: nothing
+  random.values = {0.2};      // a
+  player.TrackEnds();
+  EXPECT_THAT(player.calls, ElementsAre(b));  // not before the next tick
+  shell->DescentTimerTick();
+  EXPECT_THAT(player.calls, ElementsAre(b, a, "play"));
+
+  W().CheckMediaON()->setChecked(false);
+  player.TrackEnds();
+  shell->DescentTimerTick();
+  EXPECT_THAT(player.calls, ElementsAre(b, a, "play", "close"));
+}
+
 TEST_F(Shell, TheFirstFrameOfANewGameComesAtOnceAndShowsTheBoard) {
   NewGameButton();
   QApplication::processEvents();
