@@ -5,20 +5,13 @@
 
 #include "effects/Snow.h"
 #include "game/Frame.h"
+#include "support/QuietPorts.h"
 #include "view/FieldPainter.h"
 
 namespace pelmora {
 namespace {
 
-struct Quiet : CueSink, DescentTimer, ScoreView, GameOverHandOff {
-  void PlayCue(std::string_view) override {}
-  void Start(int) override {}
-  void SetInterval(int) override {}
-  void Stop() override {}
-  void ShowDigits(std::string_view) override {}
-  void ShowLevelCaption(const std::string&) override {}
-  void EnterPXB(std::int32_t) override {}
-};
+using Quiet = testing::QuietPorts;
 
 // Pictures of the game's sizes; what they show does not change the work of a frame.
 SpriteStore Store() {

@@ -9,32 +9,14 @@
 #include <vector>
 
 #include "game/Frame.h"
+#include "support/QuietPorts.h"
 #include "game/Rules.h"
 
 namespace {
 
 using namespace pelmora;
 
-struct Quiet : CueSink, DescentTimer, ScoreView, GameOverHandOff, NewGameHooks, FrameDrawing {
-  void PlayCue(std::string_view) override {}
-  void Start(int) override {}
-  void SetInterval(int) override {}
-  void Stop() override {}
-  void ShowDigits(std::string_view) override {}
-  void ShowLevelCaption(const std::string&) override {}
-  void EnterPXB(std::int32_t) override {}
-  bool ConfirmRestart() override { return true; }
-  void StartMusic() override {}
-  void SetUpSnow() override {}
-  void LoadPictureSet() override {}
-  void RestartLoop() override {}
-  void ClearField() override {}
-  void DrawSnow() override {}
-  void DrawPieces() override {}
-  void DrawVanishingPiece(int, int, int) override {}
-  void DrawAimGuide(int, int, bool) override {}
-  void DrawPlayer() override {}
-};
+using Quiet = testing::QuietPorts;
 
 struct Press {
   MouseButton button;

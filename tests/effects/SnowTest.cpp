@@ -11,6 +11,7 @@
 #include <map>
 
 #include "support/Fakes.h"
+#include "support/TempFolder.h"
 
 namespace pelmora {
 namespace {
@@ -72,15 +73,12 @@ struct FakePictures : PictureLoader {
 class SnowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::path(::testing::TempDir()) / "pelmora-snow-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
+    root_ = temp_.Path();
     fs::create_directories(root_ / "pics" / "winter");
     folder_ = root_.string() + "\\pics\\winter\\";
     pictures_.files[Native("Snow.JPG")] = Strip();
     pictures_.files[Native("SnowM.JPG")] = StripMask();
   }
-  void TearDown() override { fs::remove_all(root_); }
 
   std::string Native(const char* name) const { return (root_ / "pics" / "winter" / name).string(); }
   void WriteSnowIni(const std::string& text) const {
@@ -93,6 +91,7 @@ class SnowTest : public ::testing::Test {
   }
   void Load(SequenceRandom& random) { LoadSnow(snow_, show_, folder_, dialogs_, pictures_, random); }
 
+  testing::TempFolder temp_;
   fs::path root_;
   std::string folder_;
   Snow snow_;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "leaderboard/EnterPxb.h"
-#include "leaderboard/TempFolder.h"
+#include "support/TempFolder.h"
 #include "support/Fakes.h"
 
 namespace pelmora {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "leaderboard/PxbStore.h"
-#include "leaderboard/TempFolder.h"
+#include "support/TempFolder.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {

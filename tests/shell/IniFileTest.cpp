@@ -14,6 +14,7 @@
 #include "platform/TextCodec.h"
 #include "shell/AppInfo.h"
 #include "support/Fakes.h"
+#include "support/TempFolder.h"
 
 namespace pelmora {
 namespace {
@@ -32,15 +33,12 @@ const std::string kNotFound = "在文件中没有找到所要查找的字段";
 class IniFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::path(::testing::TempDir()) / "pelmora-ini-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    dir_ = temp_.Path();
     ini_ = (dir_ / "VornPGame.ini").string();
     tmp_ = (dir_ / "me.tmp").string();
   }
   void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);  // so that it can be removed
   }
 
   void Write(const std::string& bytes) const {
@@ -60,6 +58,7 @@ class IniFileTest : public ::testing::Test {
     return n;
   }
 
+  testing::TempFolder temp_;
   fs::path dir_;
   std::string ini_;
   std::string tmp_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/Fakes.h"
+#include "support/TempFolder.h"
 
 namespace pelmora {
 namespace {
@@ -58,17 +59,8 @@ struct FakePlayer : MusicPlayer {
 // A game folder in the temp folder, removed again after the test.
 class TempGameFolder {
  public:
-  TempGameFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = fs::temp_directory_path() /
-            ("pelmora-music-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
-  ~TempGameFolder() { fs::remove_all(root_); }
-
-  std::string Text() const { return root_.string(); }
-  fs::path Media() const { return root_ / "media"; }
+  std::string Text() const { return root_.Path().string(); }
+  fs::path Media() const { return root_.Path() / "media"; }
   void AddMedia(const std::string& name) {
     fs::create_directories(Media());
     std::ofstream(Media() / name) << "track";
@@ -76,7 +68,7 @@ class TempGameFolder {
   std::string OpenCall(const std::string& name) const { return "open " + (Media() / name).string(); }
 
  private:
-  fs::path root_;
+  testing::TempFolder root_;
 };
 
 // Music on a fake player with a media folder of the given files.

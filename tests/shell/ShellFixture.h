@@ -16,6 +16,7 @@
 #include "platform/qt/QtPictures.h"
 #include "shell/GameShell.h"
 #include "support/Fakes.h"
+#include "support/TempFolder.h"
 
 namespace pelmora::testing {
 
@@ -30,17 +31,11 @@ inline const char* kShippedSettings[] = {
 
 class GameFolder {
  public:
-  GameFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = fs::temp_directory_path() /
-            ("pelmora-shell-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(root_);
+  GameFolder() : root_(dir_.Path()) {
     fs::create_directories(root_ / "media");
     for (const char* dir : {"images", "pics", "ui"}) fs::create_directory_symlink(fs::path(PELMORA_GAME_DIR) / dir, root_ / dir);
     WriteSettings(std::vector<std::string>(std::begin(kShippedSettings), std::end(kShippedSettings)));
   }
-  ~GameFolder() { fs::remove_all(root_); }
-
   std::string Text() const { return root_.string(); }
   fs::path Path() const { return root_; }
 
@@ -60,6 +55,7 @@ class GameFolder {
   }
 
  private:
+  TempFolder dir_;
   fs::path root_;
 };
 

@@ -2,9 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "game/Frame.h"
-#include "support/Boards.h"
-#include "support/Fakes.h"
+#include "game/RulesFixture.h"
 #include "view/FieldPainter.h"
 
 namespace pelmora::testing {
@@ -77,26 +75,13 @@ SpriteStore TestStore() {
   return s;
 }
 
-class Composed : public ::testing::Test {
+class Composed : public RulesTest {
  protected:
-  Game game;
-  UserSettings settings;
-  FakeCues cues;
-  FakeTimer timer;
-  FakeScoreView score;
-  FakeGameOver gameOver;
-  SequenceRandom random;
-  GameRules rules{game, settings, RulesPorts{cues, timer, score, gameOver, random}};
   SpriteStore store = TestStore();
   Surface field{kFieldWidth, kFieldHeight};
   int snowCalls = 0;
   FieldPainter painter{game, store, field, [this](Surface& f) { ++snowCalls; f.at(0, 0) = Rgb(255, 255, 255); }};
 
-  Composed() {
-    game.Move = MoveState::Move;
-    game.State = GameState::Star;
-    game.Level = 1;
-  }
   void Frame() { RunFrame(rules, painter); }
   std::uint32_t At(int x, int y) const { return field.at(x, y); }
 };

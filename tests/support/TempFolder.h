@@ -15,7 +15,7 @@ namespace pelmora::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelmora-board-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "pelmora-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
   }
