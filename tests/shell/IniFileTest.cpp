@@ -2,7 +2,9 @@
 #include "shell/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -362,22 +364,29 @@ TEST_F(IniFileTest, AFullDiskLeavesTheSettingsAloneAndNoTemporaryFile) {
   EXPECT_TRUE(fs::exists("/dev/full"));
 }
 
-// Whether this process can still write where the permissions say it may not (root can).
-bool IgnoresPermissions(const fs::path& probeFolder) {
-  const std::string probe = (probeFolder / "probe").string();
-  std::FILE* f = std::fopen(probe.c_str(), "wb");
-  if (f == nullptr) return false;
-  std::fclose(f);
-  std::remove(probe.c_str());
-  return true;
+// Runs `write` as a user that permissions bind: as is when this process is not root, otherwise
+// in a child process that has given root up for the "nobody" user (root writes anywhere).
+template <typename Write>
+bool WriteAsPermissionsBoundUser(Write write) {
+  if (::geteuid() != 0) return write();
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    ::_exit(!dropped ? 2 : write() ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 2) << "could not give root up";
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST_F(IniFileTest, AReadOnlyFolderMakesTheWriteFailWithTheOriginalIntact) {
   const std::string before = "[UserSet]\r\nGameMode=2\r\n";
   Write(before);
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  if (IgnoresPermissions(dir_)) GTEST_SKIP() << "this user writes into read-only folders";
-  EXPECT_FALSE(Set("UserSet", "GameMode", "3"));
+  // The file itself may be written by anyone: only the folder stands in the way.
+  fs::permissions(ini_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read | fs::perms::others_write);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_FALSE(WriteAsPermissionsBoundUser([&] { return Set("UserSet", "GameMode", "3"); }));
   EXPECT_EQ(Contents(), before);
   EXPECT_FALSE(fs::exists(tmp_));
 }
@@ -385,9 +394,9 @@ TEST_F(IniFileTest, AReadOnlyFolderMakesTheWriteFailWithTheOriginalIntact) {
 TEST_F(IniFileTest, AReadOnlySettingsFileIsNotReplaced) {
   const std::string before = "[UserSet]\r\nGameMode=2\r\n";
   Write(before);
-  fs::permissions(ini_, fs::perms::owner_read);
-  if (::access(ini_.c_str(), W_OK) == 0) GTEST_SKIP() << "this user writes into read-only files";
-  EXPECT_FALSE(Set("UserSet", "GameMode", "3"));
+  fs::permissions(ini_, fs::perms::owner_read | fs::perms::others_read);
+  fs::permissions(dir_, fs::perms::all);  // the folder is writable: only the file is read-only
+  EXPECT_FALSE(WriteAsPermissionsBoundUser([&] { return Set("UserSet", "GameMode", "3"); }));
   EXPECT_EQ(Contents(), before);
   EXPECT_FALSE(fs::exists(tmp_));
 }

@@ -54,8 +54,9 @@ Answer AnswerOf(int button, Buttons asked) {
 }  // namespace
 
 Answer QtDialogs::Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
-  QMessageBox box(IconOf(icon), QString::fromStdString(caption), QString::fromStdString(text), ButtonsOf(buttons),
-                  owner_.data());
+  // The game's texts break their lines the Windows way (CR LF); a label wants plain LF.
+  const QString body = QString::fromStdString(text).replace("\r\n", "\n");
+  QMessageBox box(IconOf(icon), QString::fromStdString(caption), body, ButtonsOf(buttons), owner_.data());
   if (buttons == Buttons::AbortRetryIgnore) box.setEscapeButton(QMessageBox::Abort);
   return AnswerOf(box.exec(), buttons);
 }
