@@ -50,8 +50,9 @@ void GameShell::OpenWebPage() { io_.opener.Open(kWebAddress); }
 void GameShell::ShowAbout() {
   std::string text;
   for (const char* line : {"程序设计：Pelmora 开发组", "电子邮件：team@pelmora.example.org", "QQ：20261207",
-                           "版权所有：Pelmora 开发组", "更多游戏：https://pelmora.example.org/"})
+                           "版权所有：Pelmora 开发组"})
     text += std::string(line) + "\n";
+  text += std::string("更多游戏：") + kWebAddress + "\n";
   io_.dialogs.Message(text, std::string("关于") + kAppTitle, Buttons::Ok, Icon::None);
 }
 

@@ -23,8 +23,13 @@ struct Press {
   int column;
 };
 
-// Frames the window test leaves between two presses (it waits two seconds).
-constexpr int kFramesBetweenPresses = 15;
+// After a press the window test waits long enough for the move to settle (1.8 s, about 17
+// frames); the plan lets each move settle the same way, so that extra frames change nothing.
+constexpr int kMaxFramesToSettle = 17;
+
+bool Settled(const Game& g) {
+  return g.State == GameState::Over || (g.State == GameState::Star && g.Move == MoveState::Move);
+}
 
 Game After(const Game& start, const UserSettings& settings, const std::vector<Press>& presses) {
   Game game = start;
@@ -33,7 +38,7 @@ Game After(const Game& start, const UserSettings& settings, const std::vector<Pr
   GameRules rules(game, settings, RulesPorts{quiet, quiet, quiet, quiet, unused});
   for (const Press& p : presses) {
     rules.MousePressed(p.button, 8 + 36 * p.column + 18);
-    for (int f = 0; f < kFramesBetweenPresses; ++f) RunFrame(rules, quiet);
+    for (int f = 0; f < kMaxFramesToSettle && !Settled(game); ++f) RunFrame(rules, quiet);
   }
   return game;
 }

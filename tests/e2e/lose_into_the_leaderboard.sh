@@ -6,7 +6,7 @@ make_game_copy
 write_settings "[UserSet]" "MediaON=False" "MediaMax=60" "SoundON=False" "SoundMax=80" "GameMode=4" "GameMain=1" \
   "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" 'MenuPath2=\pics\garden\' \
   "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
-export PELMORA_SEED=7
+export PELMORA_SEED=10  # a board that is lost with points after six presses, long before the first descent
 plan=$("$PLAN" "$PELMORA_SEED" 4) || fail "no plan for seed $PELMORA_SEED"
 score=$(echo "$plan" | sed -n 's/^score //p')
 [ "$score" -gt 0 ] || fail "the plan scores nothing"
@@ -19,7 +19,7 @@ sleep 1
 while read -r button column; do
   [ "$button" = score ] && break
   click "$(column_x "$column")" 300 "$([ "$button" = L ] && echo 1 || echo 3)"
-  sleep 2
+  sleep 1.8
 done <<<"$plan"
 
 wait_window '^新的记录$'  # "store it in the leaderboard?"
