@@ -3,7 +3,14 @@
 # Needs: GAME_DIR (the built game folder), OUT_DIR (where screenshots go).
 set -euo pipefail
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${WORK:-}" ] && [ -s "$WORK/game.log" ]; then
+    echo "--- the game's output:" >&2
+    grep -v -e 'audio device' -e PulseAudio -e 'Failed to connect' "$WORK/game.log" | tail -n 20 >&2
+  fi
+  exit 1
+}
 
 # A private copy of the game folder, so that settings and scores of the build stay untouched.
 make_game_copy() {
@@ -21,20 +28,18 @@ write_settings() {
   printf '%s\r\n' "$@" | iconv -f UTF-8 -t GBK > "$GAME/VornPGame.ini"
 }
 
+# An X server of the test's own on a display it picks itself (-displayfd), so that tests
+# never meet a display that another one is still shutting down.
 start_x() {
-  for n in $(seq 70 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      kill -0 "$XVFB_PID" 2>/dev/null || break  # display taken meanwhile: try the next one
-      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    if [ -s "$WORK/display" ]; then
+      export DISPLAY=":$(head -n 1 "$WORK/display")"
+      return 0
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
   fail "no X server could be started"
 }
@@ -49,13 +54,16 @@ start_game() {
 
 stop_all() {
   for p in "${GAME_PIDS[@]:-}"; do [ -n "$p" ] && kill -9 "$p" 2>/dev/null || true; done
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  if [ -n "${XVFB_PID:-}" ]; then
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+  fi
 }
 
 # Waits for the main window (after the splash) and sets WX, WY to its client area's origin.
 wait_main_window() {
   local id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --onlyvisible --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && break
     sleep 0.1
@@ -71,7 +79,7 @@ wait_main_window() {
 # Waits for a visible window whose name matches, then sets WIN to it.
 wait_window() {
   WIN=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     WIN=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
     [ -n "$WIN" ] && return 0
     sleep 0.1
@@ -82,7 +90,7 @@ wait_window() {
 # Waits until no visible window with that name is left, or, given a window, until that one
 # has gone (another of the same name may follow it).
 wait_gone() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     local left
     left=$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)
     if [ -n "${2:-}" ]; then grep -qx "$2" <<<"$left" || return 0; else [ -z "$left" ] && return 0; fi
