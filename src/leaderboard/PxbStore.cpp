@@ -1,5 +1,7 @@
 #include "leaderboard/PxbStore.h"
 
+#include "platform/Paths.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -11,6 +13,8 @@
 #include "platform/TextCodec.h"
 
 namespace pelmora {
+
+std::string PXBPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\data.dat"); }
 
 namespace {
 

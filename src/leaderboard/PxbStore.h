@@ -49,6 +49,9 @@ PXBList DecodePXB(std::string_view bytes);
 
 // Reads data.dat. A missing file reads as ten empty rows and leaves an empty file behind (when
 // the folder allows it); a file that cannot be read reads as what could be read.
+// "<game folder>\data.dat", the one place the leaderboard file is named.
+std::string PXBPath(const std::string& gameFolder);
+
 PXBList LoadPXB(const std::string& path);
 
 // Replaces data.dat with the table. The new file is written beside it under a temporary name,

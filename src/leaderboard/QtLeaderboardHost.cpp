@@ -16,7 +16,7 @@ std::string QtLeaderboardHost::Today() {
 }
 
 bool QtLeaderboardHost::Save(const PXBList& list) {
-  return SavePXB(GamePath(gameFolder_.toStdString(), "\\data.dat"), list);
+  return SavePXB(PXBPath(gameFolder_.toStdString()), list);
 }
 
 void QtLeaderboardHost::ShowLeaderboard(const PXBList& list) { FrmPXB::ShowModal(list, owner_, gameFolder_); }

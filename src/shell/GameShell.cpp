@@ -118,6 +118,5 @@ void GameShell::LoadCurrentPictureSet() {
   if (!driver_.running()) frm_->ShowField(AsImage(store_.GameMap));
 }
 
-std::string GameShell::DataPath() const { return GamePath(folder_, "\\data.dat"); }
 
 }  // namespace pelmora

@@ -97,7 +97,6 @@ class GameShell final : public QObject, NewGameHooks, ScoreView, GameOverHandOff
   const PictureSet* CurrentSet() const;
   void Shutdown();
   bool FrameMayRun() const;
-  std::string DataPath() const;
 
   std::string folder_;
   ShellPorts io_;

@@ -32,7 +32,7 @@ bool GameShell::StartUp() {
   game_.DescentDue = kFalse;
   mapMoveDownTimer_.stop();
   frm_->setWindowTitle(kAppTitle);
-  pxb_ = LoadPXB(DataPath());
+  pxb_ = LoadPXB(PXBPath(folder_));
   return true;
 }
 
