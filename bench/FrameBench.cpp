@@ -7,6 +7,7 @@
 #include "game/Frame.h"
 #include "support/QuietPorts.h"
 #include "view/FieldPainter.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 namespace {
@@ -15,20 +16,23 @@ using Quiet = testing::QuietPorts;
 
 // Pictures of the game's sizes; what they show does not change the work of a frame.
 SpriteStore Store() {
+  using namespace layout;
   SpriteStore s;
-  s.GameMap = Surface(376, 480, Rgb(40, 30, 80));
-  s.GameMapM = Surface(376, 480, Rgb(230, 230, 230));
+  s.GameMap = Surface(kFieldWidth, kFieldHeight, Rgb(40, 30, 80));
+  s.GameMapM = Surface(kFieldWidth, kFieldHeight, Rgb(230, 230, 230));
   auto pair = [](Surface& sheet, Surface& mask, int w, int h) {
     sheet = Surface(w, h, Rgb(200, 100, 50));
     mask = Surface(w, h, kBlack);
   };
-  pair(s.GameImages, s.GameImagesM, 36, 288);
-  for (auto* p : {&s.RStar, &s.RDown, &s.ROver, &s.RNoDown}) *p = Surface(288, 72, Rgb(1, 2, 3));
-  for (auto* m : {&s.RStarM, &s.RDownM, &s.ROverM, &s.RNoDownM}) *m = Surface(288, 72, kBlack);
-  pair(s.Hand1, s.Hand1M, 72, 72);
-  pair(s.Hand2, s.Hand2M, 72, 72);
-  for (auto* a : {&s.JTDown, &s.JTUp}) *a = {Surface(36, 36, kBlack), Surface(36, 36, kWhite), Surface(36, 36, kWhite)};
-  pair(s.Line, s.LineM, 36, 8);
+  pair(s.GameImages, s.GameImagesM, kCell, kKinds * kCell);
+  const int strip = kPlayerFrames * kPlayerSize;
+  for (auto* p : {&s.RStar, &s.RDown, &s.ROver, &s.RNoDown}) *p = Surface(strip, kPlayerSize, Rgb(1, 2, 3));
+  for (auto* m : {&s.RStarM, &s.RDownM, &s.ROverM, &s.RNoDownM}) *m = Surface(strip, kPlayerSize, kBlack);
+  pair(s.Hand1, s.Hand1M, kPlayerSize, kPlayerSize);
+  pair(s.Hand2, s.Hand2M, kPlayerSize, kPlayerSize);
+  for (auto* a : {&s.JTDown, &s.JTUp})
+    *a = {Surface(kCell, kCell, kBlack), Surface(kCell, kCell, kWhite), Surface(kCell, kCell, kWhite)};
+  pair(s.Line, s.LineM, kCell, kDashHeight);
   return s;
 }
 
@@ -61,7 +65,7 @@ void BM_FullFrame(benchmark::State& state) {
   for (int i = 1; i <= 100; ++i) snow.SnowFlakes[static_cast<std::size_t>(i)] = {static_cast<std::int16_t>(3 * i), static_cast<std::int16_t>(4 * i), 1};
 
   const SpriteStore store = Store();
-  Surface field(kFieldWidth, kFieldHeight);
+  Surface field(layout::kFieldWidth, layout::kFieldHeight);
   FieldPainter painter(game, store, field, [&](Surface& f) { DrawSnow(snow, random, f); });
   for (auto _ : state) {
     RunFrame(rules, painter);

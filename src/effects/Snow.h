@@ -11,16 +11,17 @@
 #include "platform/Pictures.h"
 #include "platform/Random.h"
 #include "platform/Surface.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
 // The inner size of the play field: flakes start within x 1..376 and go back to the top when
 // their top edge reaches y 480.
-inline constexpr int kSnowFieldWidth = 376;
-inline constexpr int kSnowFieldHeight = 480;
+inline constexpr int kSnowFieldWidth = layout::kFieldWidth;
+inline constexpr int kSnowFieldHeight = layout::kFieldHeight;
 // The picture store of the flake strip and its mask; a larger strip is cut to it.
-inline constexpr int kSnowStoreWidth = 152;
-inline constexpr int kSnowStoreHeight = 27;
+inline constexpr int kSnowStoreWidth = layout::kSnowStoreWidth;
+inline constexpr int kSnowStoreHeight = layout::kSnowStoreHeight;
 inline constexpr int kMaxSnowFlakes = 1000;
 
 struct SnowFlake {

@@ -1,7 +1,5 @@
 #include "game/Board.h"
 
-#include <cmath>
-
 namespace pelmora {
 
 std::string_view ToString(CellState s) {
@@ -11,14 +9,6 @@ std::string_view ToString(CellState s) {
     case CellState::Up: return "Up";
   }
   return "Stop";
-}
-
-std::int16_t PointerColumn(double x) {
-  const double column = std::floor((x - kFieldOrigin) / kCell);
-  if (!std::isfinite(column) || column < -32768.0 || column > 32767.0) return 0;
-  if (column < 0) return 0;
-  if (column > kColumns - 1) return kColumns - 1;
-  return static_cast<std::int16_t>(column);
 }
 
 std::int16_t GrabKind(const MapGrid& map, int column) {

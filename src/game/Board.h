@@ -15,10 +15,6 @@ constexpr int kLastFieldRow = 10; // the lowest row a piece may rest in during p
 constexpr int kKinds = 8;
 constexpr int kMaxHand = 40;      // the launch rows 11..50 hold at most 40 thrown pieces
 
-// Cell geometry on the play field, shared by drawing and the pointer rule.
-constexpr int kCell = 36;
-constexpr int kFieldOrigin = 8;
-
 enum class CellState : std::uint8_t { Stop, Down, Up };
 
 struct MapCell {
@@ -31,10 +27,6 @@ struct MapCell {
 using MapGrid = std::array<std::array<MapCell, kColumns>, kRows>;
 
 std::string_view ToString(CellState s);
-
-// Column under a pointer x coordinate of the play field: Int((x - 8) / 36), kept within 0..9.
-// Any x that is not a number, or too large for the game's 16-bit arithmetic, gives 0.
-std::int16_t PointerColumn(double x);
 
 // Scanning rows 10..0 of column upward, the kind of the first resting piece; 0 if none.
 std::int16_t GrabKind(const MapGrid& map, int column);

@@ -1,15 +1,16 @@
-// The player's moves: the pointer rule, the press decision table, grab and throw.
+// The player's moves: choosing a column, the press decision table, grab and throw.
+#include <algorithm>
+
 #include "game/Rules.h"
 
 namespace pelmora {
 
-void GameRules::PointerMoved(double x) {
-  if (g_.Move == MoveState::Move && g_.State == GameState::Star) g_.CurColumn = PointerColumn(x);
+void GameRules::SelectColumn(int column) {
+  if (MovingFreely()) g_.CurColumn = static_cast<std::int16_t>(std::clamp(column, 0, kColumns - 1));
 }
 
-void GameRules::MousePressed(MouseButton button, double x) {
-  if (g_.Move != MoveState::Move || g_.State != GameState::Star) return;
-  g_.CurColumn = PointerColumn(x);
+void GameRules::Press(MouseButton button) {
+  if (!MovingFreely()) return;
   const std::int16_t grab = GrabKind(g_.Map, g_.CurColumn);
 
   if (button == MouseButton::Left && g_.HandKind != 0) {

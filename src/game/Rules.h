@@ -11,6 +11,8 @@
 
 namespace pelmora {
 
+// What the player presses: the left button (or its key) grabs and throws; the right and the middle
+// button (or the grab key) only grab.
 enum class MouseButton { Left, Right, Middle };
 
 struct RulesPorts {
@@ -33,9 +35,12 @@ class GameRules {
   void FillMap();
   void ShowScore();
 
-  // Mouse on the play field (x in field pixels).
-  void PointerMoved(double x);
-  void MousePressed(MouseButton button, double x);
+  // The player's input, in board terms: the pointer and the keys both come here. While the player
+  // moves freely in a running game (Move, Star), SelectColumn puts him under `column` (0..9) and
+  // Press acts on the current column with the grab-and-throw decision table; otherwise both do
+  // nothing.
+  void SelectColumn(int column);
+  void Press(MouseButton button);
 
   void StartGrab(std::int16_t kind);
   void StepGrab();
@@ -49,8 +54,8 @@ class GameRules {
   // The descent timer's tick: the descent waits for the next frame.
   void DescentTick() { g_.DescentDue = kTrue; }
 
-  // The aim target of Part "aim guide": the row below the lowest piece of rows 0..11 of the
-  // current column (0 for an empty column).
+  // Where the aim arrow goes: the row below the lowest piece of rows 0..11 of the current column
+  // (0 for an empty column).
   int AimTargetRow() const;
 
   // The interval of the descent timer at a level: 20 s, 100 ms less per level, never below 100 ms.
@@ -59,6 +64,7 @@ class GameRules {
   void PlaySoundCue(std::string_view name);
 
  private:
+  bool MovingFreely() const { return g_.Move == MoveState::Move && g_.State == GameState::Star; }
   bool GrabWouldOverfillHand(std::int16_t kind) const;
   void StartVanishEffect(int row);
 

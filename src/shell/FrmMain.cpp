@@ -7,10 +7,13 @@
 
 #include "shell/AppInfo.h"
 #include "view/ControlPanel.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
 namespace {
+
+QRect ToQRect(const layout::Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
 QColor ToColor(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
@@ -33,14 +36,15 @@ QFont DefaultFont() {
 FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
     : QWidget(parent), background_(uiFolder + "/MainBack.png") {
   setWindowTitle(kAppTitle);
-  setFixedSize(kClientWidth, kClientHeight);
+  setFixedSize(layout::kClientWidth, layout::kClientHeight);
   setMouseTracking(true);
   setFont(DefaultFont());
   QIcon icon;
   for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("/Icon%1.png").arg(size));
   setWindowIcon(icon);
   const QPixmap cursor(uiFolder + "/Cursor.png");
-  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(cursor, 5, 0);
+  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor)
+                                : QCursor(cursor, layout::kCursorHotX, layout::kCursorHotY);
 
   BuildField();
   BuildScorePanel();
@@ -51,7 +55,7 @@ FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
 
 void FrmMain::BuildField() {
   picGameMap_ = new FieldView(this);
-  picGameMap_->setGeometry(35, 24, 378, 482);
+  picGameMap_->setGeometry(ToQRect(layout::kFieldBox));
   picGameMap_->setCursor(gameCursor_);
 }
 
@@ -63,21 +67,21 @@ void FrmMain::BuildScorePanel() {
   font.setBold(true);
   labG_->setFont(font);
   SetTextColour(labG_, QColor(255, 0, 0));
-  labG_->move(504, 48);
+  labG_->move(layout::kLevelCaption.x, layout::kLevelCaption.y);
   labG_->adjustSize();
 
   picGetF_ = new QLabel(this);
-  picGetF_->setGeometry(473, 75, 122, 27);
+  picGetF_->setGeometry(ToQRect(layout::kScoreBox));
 }
 
 void FrmMain::BuildButtons(const QString& uiFolder) {
   const char* names[] = {"NewGame", "Exit", "Menu"};
-  const int tops[] = {128, 187, 304};
+  const layout::Rect places[] = {layout::kNewGameButton, layout::kExitButton, layout::kMenuButton};
   for (std::size_t i = 0; i < comBox_.size(); ++i) {
     comClickList_[i] = QPixmap(uiFolder + "/" + names[i] + ".png");
     comMoverList_[i] = QPixmap(uiFolder + "/" + names[i] + "Hover.png");
     auto* button = new PictureButton(kCommandButtons[i], this);
-    button->setGeometry(456, tops[i], 159, 47);
+    button->setGeometry(ToQRect(places[i]));
     button->setPixmap(comClickList_[i]);
     button->setCursor(gameCursor_);
     connect(button, &PictureButton::hovered, this, &FrmMain::LightButtons);
@@ -90,7 +94,7 @@ void FrmMain::BuildModeSelector(const QString& uiFolder) {
   const char* captions[] = {"１：简单模式", "２：正常模式", "３：挑战模式", "４：极限模式"};
   for (int i = 0; i < 4; ++i) {
     auto* label = new ClickLabel(i + 1, captions[i], this);
-    label->move(536, 384 + 24 * i);
+    label->move(layout::kModeLabelX, layout::kModeLabelTop + layout::kModeLabelPitch * i);
     label->adjustSize();
     label->setCursor(gameCursor_);
     connect(label, &ClickLabel::clicked, this, &FrmMain::modeLabelClicked);
@@ -98,12 +102,12 @@ void FrmMain::BuildModeSelector(const QString& uiFolder) {
     znjbBoxList_[static_cast<std::size_t>(i)] = QPixmap(uiFolder + QString("/Slider%1.png").arg(i + 1));
   }
   comZNJB_ = new ModeSlider(this);
-  comZNJB_->setGeometry(488, 384, 39, 90);
+  comZNJB_->setGeometry(ToQRect(layout::kModeSlider));
   comZNJB_->setPixmap(znjbBoxList_[0]);
   comZNJB_->setCursor(gameCursor_);
 
   labZNJBS_ = new VerticalLabel("游戏模式选择", this);
-  labZNJBS_->setGeometry(464, 392, 17, 73);
+  labZNJBS_->setGeometry(ToQRect(layout::kModeCaption));
   SetTextColour(labZNJBS_, QColor(255, 128, 255));
 }
 

@@ -17,9 +17,6 @@ namespace pelmora {
 class FrmMain final : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kClientWidth = 651;
-  static constexpr int kClientHeight = 551;
-
   // `uiFolder` holds the window's own pictures (background, buttons, slider, cursor, icon).
   explicit FrmMain(const QString& uiFolder, QWidget* parent = nullptr);
 

@@ -6,6 +6,7 @@
 #include "leaderboard/QtLeaderboardHost.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPictures.h"
+#include "view/Layout.h"
 #include "view/ScorePicture.h"
 
 namespace pelmora {
@@ -13,7 +14,7 @@ namespace pelmora {
 GameShell::GameShell(std::string gameFolder, ShellPorts ports)
     : folder_(std::move(gameFolder)),
       io_(std::move(ports)),
-      field_(kFieldWidth, kFieldHeight),
+      field_(layout::kFieldWidth, layout::kFieldHeight),
       score_(122, 27),
       music_(io_.music, io_.random, settings_, folder_),
       rules_(game_, settings_, RulesPorts{io_.cues, *this, *this, *this, io_.random}),
@@ -43,9 +44,12 @@ void GameShell::ConnectWindow() {
   });
   connect(w, &FrmMain::modeLabelClicked, this, &GameShell::SelectGameMode);
   connect(w->ComZNJB(), &ModeSlider::modeChosen, this, &GameShell::SelectGameMode);
-  connect(w->PicGameMap(), &FieldView::pointerMoved, this, [this](double x) { rules_.PointerMoved(x); });
-  connect(w->PicGameMap(), &FieldView::pressed, this,
-          [this](MouseButton button, double x) { rules_.MousePressed(button, x); });
+  connect(w->PicGameMap(), &FieldView::pointerMoved, this,
+          [this](double x) { rules_.SelectColumn(layout::PointerColumn(x)); });
+  connect(w->PicGameMap(), &FieldView::pressed, this, [this](MouseButton button, double x) {
+    rules_.SelectColumn(layout::PointerColumn(x));
+    rules_.Press(button);
+  });
   connect(w->CheckMediaON(), &QCheckBox::toggled, this, [this](bool on) { music_.SetMusicSwitch(on); });
   connect(w->CheckSoundON(), &QCheckBox::toggled, this, [this](bool on) { music_.SetSoundSwitch(on); });
   connect(w, &FrmMain::closing, this, &GameShell::Shutdown);

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "shell/AppInfo.h"
 #include "shell/GameShell.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
@@ -18,7 +19,7 @@ void GameShell::ExitCommand() {
 
 void GameShell::OpenGameMenu() {
   const QWidget* button = frm_->ComBox(4);
-  menu_->PopUp(frm_->mapToGlobal(QPoint(button->x() + 40, button->y() + button->height())));
+  menu_->PopUp(frm_->mapToGlobal(QPoint(button->x() + layout::kMenuPopUpOffsetX, button->y() + button->height())));
 }
 
 void GameShell::SelectGameMode(int mode) {

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "view/Layout.h"
+
 namespace pelmora {
+
+using namespace layout;
 
 FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& field,
                            std::function<void(Surface&)> snow)
@@ -23,7 +27,7 @@ void FieldPainter::DrawSnow() {
 }
 
 void FieldPainter::DrawPiece(int kind, int x, int y) {
-  MaskedDraw(field_, x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, (kind - 1) * kCell);
+  MaskedDraw(field_, x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, PieceSheetY(kind));
 }
 
 void FieldPainter::DrawPieces() {
@@ -31,27 +35,27 @@ void FieldPainter::DrawPieces() {
     for (int c = 0; c < kColumns; ++c) {
       const int kind = game_.Map[r][c].Kind;
       if (kind == 0) continue;
-      // The column under the player is raised by 2 px, so the player sees which one is chosen.
-      const int top = (c == game_.CurColumn ? 6 : kFieldOrigin) + kCell * r;
-      DrawPiece(kind, kFieldOrigin + kCell * c, top);
+      // The column under the player is raised, so the player sees which one is chosen.
+      DrawPiece(kind, CellX(c), CellY(r) - (c == game_.CurColumn ? kRaise : 0));
     }
   }
 }
 
 void FieldPainter::DrawVanishingPiece(int column, int row, int kind) {
-  DrawPiece(kind, kFieldOrigin + kCell * column, kFieldOrigin + kCell * row);
+  DrawPiece(kind, CellX(column), CellY(row));
 }
 
 void FieldPainter::DrawAimGuide(int targetRow, int phase, bool throwing) {
   const auto& arrow = throwing ? store_.JTUp : store_.JTDown;
-  const int x = kFieldOrigin + kCell * game_.CurColumn;
+  const int x = CellX(game_.CurColumn);
   const int picture = phase == 1 ? 1 : 2;
-  MaskedDraw(field_, x, kFieldOrigin + kCell * targetRow, kCell, kCell, arrow[picture], arrow[0], 0, 0);
-  // Two 8 px dashes per row; the other phase shifts them 9 px down, so the line flickers in place.
-  const int first = phase == 1 ? 8 : 17;
+  MaskedDraw(field_, x, CellY(targetRow), kCell, kCell, arrow[picture], arrow[0], 0, 0);
+  // Two dashes per row; the other phase shifts them half a period down, so the line flickers in
+  // place rather than travelling.
+  const int first = kDashOffset[phase == 1 ? 0 : 1];
   for (int d = targetRow + 1; d <= kLastFieldRow; ++d) {
-    for (int offset : {first, first + 18})
-      MaskedDraw(field_, x, offset + kCell * d, kCell, 8, store_.Line, store_.LineM, 0, 0);
+    for (int offset : {first, first + kDashPeriod})
+      MaskedDraw(field_, x, offset + kCell * d, kCell, kDashHeight, store_.Line, store_.LineM, 0, 0);
   }
 }
 
@@ -59,21 +63,21 @@ void FieldPainter::DrawHandHeap(int x0) {
   const int count = game_.HandCount;
   const int column = kCell * game_.CurColumn;
   if (count == 1) {
-    DrawPiece(game_.HandKind, column + 10, 430);
-    MaskedDraw(field_, x0, kPlayerTop, 72, 72, store_.Hand1, store_.Hand1M, 0, 0);
+    DrawPiece(game_.HandKind, column + kHandCentreX, kHandPieceY);
+    MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand1, store_.Hand1M, 0, 0);
     return;
   }
-  DrawPiece(game_.HandKind, column, 430);
-  DrawPiece(game_.HandKind, column + 20, 430);
-  if (count >= 3) DrawPiece(game_.HandKind, column + 10, 420);
-  MaskedDraw(field_, x0, kPlayerTop, 72, 72, store_.Hand2, store_.Hand2M, 0, 0);
+  DrawPiece(game_.HandKind, column, kHandPieceY);
+  DrawPiece(game_.HandKind, column + kHandSecondX, kHandPieceY);
+  if (count >= 3) DrawPiece(game_.HandKind, column + kHandCentreX, kHandTopPieceY);
+  MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand2, store_.Hand2M, 0, 0);
 }
 
 void FieldPainter::DrawPlayer() {
-  const int x0 = kCell * game_.CurColumn - 8;
-  const int sx = 72 * std::clamp<int>(game_.PlayerFrame, 0, 3);
+  const int x0 = PlayerLeft(game_.CurColumn);
+  const int sx = kPlayerSize * std::clamp<int>(game_.PlayerFrame, 0, kPlayerFrames - 1);
   auto body = [&](const Surface& sheet, const Surface& mask) {
-    MaskedDraw(field_, x0, kPlayerTop, 72, 72, sheet, mask, sx, 0);
+    MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, sheet, mask, sx, 0);
   };
   switch (game_.State) {
     case GameState::Star:

@@ -10,10 +10,6 @@
 
 namespace pelmora {
 
-constexpr int kFieldWidth = 376;
-constexpr int kFieldHeight = 480;
-constexpr int kPlayerTop = 404;  // the top edge of row 11
-
 class FieldPainter final : public FrameDrawing {
  public:
   // `snow` moves and draws the flakes onto the field when the frame asks for snow.

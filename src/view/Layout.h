@@ -7,6 +7,8 @@
 // Drawing for a screen with twice the pixels (device scale 2) multiplies every number here by
 // the scale and uses pictures drawn at twice the size; at scale 1 nothing changes.
 
+#include <cstdint>
+
 namespace pelmora::layout {
 
 // A rectangle: top-left corner and size.
@@ -28,6 +30,10 @@ constexpr int kShownRows = 12;      // rows 0..11 are drawn; the launch rows bel
 
 constexpr int CellX(int column) { return kFieldOrigin + kCell * column; }
 constexpr int CellY(int row) { return kFieldOrigin + kCell * row; }
+
+// The column under a pointer at x on the field: Int((x - 8) / 36), kept within 0..9. Any x that is
+// not a number, or too large for the game's 16-bit arithmetic, gives column 0.
+std::int16_t PointerColumn(double x);
 
 // The piece sheet of a picture set: one column of cells, kind k (1..8) at y (k - 1) * kCell.
 constexpr int PieceSheetY(int kind) { return (kind - 1) * kCell; }

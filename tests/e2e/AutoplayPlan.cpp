@@ -37,7 +37,8 @@ Game After(const Game& start, const UserSettings& settings, const std::vector<Pr
   MersenneRandom unused(1);
   GameRules rules(game, settings, RulesPorts{quiet, quiet, quiet, quiet, unused});
   for (const Press& p : presses) {
-    rules.MousePressed(p.button, 8 + 36 * p.column + 18);
+    rules.SelectColumn(p.column);
+    rules.Press(p.button);
     for (int f = 0; f < kMaxFramesToSettle && !Settled(game); ++f) RunFrame(rules, quiet);
   }
   return game;

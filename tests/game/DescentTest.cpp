@@ -68,7 +68,7 @@ TEST_F(Descent, BlinkingPiecesFollowTheBoard) {
 
 TEST_F(Descent, DuringAGrabFallingPiecesMoveOneRowThenTwo) {
   Play(Board({"1", "1", "1", "2", "2"}), 0);
-  rules.MousePressed(MouseButton::Left, X(0));
+  PressAt(MouseButton::Left, 0);
   rules.DescentTick();
   Frame();
   // Descent: 2s to rows 4,5; then the grab step: to rows 6,7.

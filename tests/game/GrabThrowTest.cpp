@@ -17,9 +17,9 @@ TEST_F(GrabThrow, PressesAndMovesDoNothingOutsideIdlePlay) {
     Play(map, 2);
     game.Move = c.move;
     game.State = c.state;
-    rules.PointerMoved(X(7));
-    rules.MousePressed(MouseButton::Left, X(7));
-    rules.MousePressed(MouseButton::Right, X(7));
+    rules.SelectColumn(7);
+    PressAt(MouseButton::Left, 7);
+    PressAt(MouseButton::Right, 7);
     EXPECT_EQ(game.CurColumn, 2) << ToString(c.move) << "/" << ToString(c.state);
     EXPECT_EQ(game.Map, map);
     EXPECT_EQ(game.Move, c.move);
@@ -28,16 +28,16 @@ TEST_F(GrabThrow, PressesAndMovesDoNothingOutsideIdlePlay) {
   EXPECT_TRUE(cues.played.empty());
 }
 
-TEST_F(GrabThrow, PointerMovesThePlayerWhileIdle) {
-  rules.PointerMoved(X(7));
+TEST_F(GrabThrow, ChoosingAColumnMovesThePlayerWithinTheField) {
+  rules.SelectColumn(7);
   EXPECT_EQ(game.CurColumn, 7);
-  rules.PointerMoved(-100);
+  rules.SelectColumn(-3);
   EXPECT_EQ(game.CurColumn, 0);
 }
 
 TEST_F(GrabThrow, GrabAtNothingIsRefused) {
   Play(Board({"1.11111111"}), 0);
-  rules.MousePressed(MouseButton::Left, X(1));
+  PressAt(MouseButton::Left, 1);
   EXPECT_EQ(game.CurColumn, 1);
   EXPECT_EQ(game.State, GameState::NoDown);
   EXPECT_EQ(game.Move, MoveState::Move);
@@ -48,7 +48,7 @@ TEST_F(GrabThrow, RightPressWithAHandOfAnotherKindOnlySounds) {
   Play(Board({"5555555555", "3........."}), 0);
   game.HandKind = 5;
   game.HandCount = 2;
-  rules.MousePressed(MouseButton::Right, X(0));
+  PressAt(MouseButton::Right, 0);
   EXPECT_EQ(game.State, GameState::Star);
   EXPECT_EQ(game.Move, MoveState::Move);
   EXPECT_EQ(game.HandCount, 2);
@@ -59,7 +59,7 @@ TEST_F(GrabThrow, LeftPressWithAHandThrowsEvenWhereTheKindDiffers) {
   Play(Board({"3"}), 0);
   game.HandKind = 5;
   game.HandCount = 2;
-  rules.MousePressed(MouseButton::Left, X(0));
+  PressAt(MouseButton::Left, 0);
   EXPECT_EQ(game.Move, MoveState::Up);
   EXPECT_EQ(game.HandCount, 0);
   EXPECT_EQ(game.Map[11][0], (MapCell{5, CellState::Up}));
@@ -69,14 +69,14 @@ TEST_F(GrabThrow, LeftPressWithAHandThrowsEvenWhereTheKindDiffers) {
 
 TEST_F(GrabThrow, MiddleButtonGrabsLikeTheRight) {
   Play(Board({"2", "6"}), 0);
-  rules.MousePressed(MouseButton::Middle, X(0));
+  PressAt(MouseButton::Middle, 0);
   EXPECT_EQ(game.Move, MoveState::Down);
   EXPECT_EQ(game.HandKind, 6);
 }
 
 TEST_F(GrabThrow, GrabMarksOnlyTheBottomRunOfItsKind) {
   Play(Board({"1", "3", "1", "3", "3", "3"}), 0);
-  rules.MousePressed(MouseButton::Left, X(0));
+  PressAt(MouseButton::Left, 0);
   EXPECT_EQ(game.HandKind, 3);
   EXPECT_EQ(game.HandCount, 0);
   EXPECT_THAT(Shown(5), ElementsAre("1.........", "3.........", "1.........", "c.........",
@@ -88,7 +88,7 @@ TEST_F(GrabThrow, PieceInRowTenArrivesInTheFirstFrame) {
   for (int r = 0; r <= 9; ++r) map[r][4] = {1, CellState::Stop};
   map[10][4] = {2, CellState::Stop};
   Play(map, 4);
-  rules.MousePressed(MouseButton::Left, X(4));
+  PressAt(MouseButton::Left, 4);
   Frame();
   EXPECT_EQ(game.HandCount, 1);
   EXPECT_EQ(game.Move, MoveState::Move);
@@ -98,7 +98,7 @@ TEST_F(GrabThrow, PieceInRowTenArrivesInTheFirstFrame) {
 
 TEST_F(GrabThrow, RunInRowsFourToSixFallsTwoRowsPerFrame) {
   Play(Board({"1", "1", "1", "1", "3", "3", "3"}), 0);
-  rules.MousePressed(MouseButton::Left, X(0));
+  PressAt(MouseButton::Left, 0);
   Frame();
   EXPECT_THAT(Shown(10), ElementsAre("1.........", "1.........", "1.........", "1.........",
                                     "..........", "..........", "c.........", "c.........",
@@ -123,13 +123,13 @@ TEST_F(GrabThrow, RightButtonCollectsThenLeftThrowsTheWholeHand) {
   Play(Board({"1.", "2.", "5.", "5.", "5."}), 0);
   game.HandKind = 5;
   game.HandCount = 2;
-  rules.MousePressed(MouseButton::Right, X(0));
+  PressAt(MouseButton::Right, 0);
   Frames(5);
   EXPECT_EQ(game.HandCount, 5);
   EXPECT_EQ(game.HandKind, 5);
   EXPECT_EQ(game.Move, MoveState::Move);
 
-  rules.MousePressed(MouseButton::Left, X(1));
+  PressAt(MouseButton::Left, 1);
   EXPECT_EQ(game.HandCount, 0);
   for (int r = 11; r <= 15; ++r) EXPECT_EQ(game.Map[r][1], (MapCell{5, CellState::Up})) << r;
 }
@@ -196,16 +196,16 @@ TEST_F(GrabThrow, CollectingBeyondFortyPiecesIsRefused) {
   Play(Board({"7", "7", "7", "7", "7"}), 0);  // a run of 5
   game.HandKind = 7;
   game.HandCount = 36;
-  rules.MousePressed(MouseButton::Right, X(0));
+  PressAt(MouseButton::Right, 0);
   EXPECT_EQ(game.Move, MoveState::Move);
   EXPECT_EQ(game.HandCount, 36);
   EXPECT_THAT(cues.played, ElementsAre(cue::kNoDown));
 
   game.HandCount = 35;  // 35 + 5 = 40 still fits the launch rows 11..50
-  rules.MousePressed(MouseButton::Right, X(0));
+  PressAt(MouseButton::Right, 0);
   Frames(6);
   EXPECT_EQ(game.HandCount, 40);
-  rules.MousePressed(MouseButton::Left, X(3));
+  PressAt(MouseButton::Left, 3);
   EXPECT_EQ(game.Map[50][3], (MapCell{7, CellState::Up}));
   EXPECT_EQ(game.Map[11][3], (MapCell{7, CellState::Up}));
 }

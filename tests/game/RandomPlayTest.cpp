@@ -1,6 +1,7 @@
 // Many games of random play on a seeded generator, checking after every frame what must always
 // hold: indices in range, every point a removed piece, the level following the score, the hand
 // within the launch rows, and a still board whenever the player is idle.
+#include <cmath>
 #include <random>
 
 #include "game/RulesFixture.h"
@@ -65,15 +66,17 @@ TEST(RandomPlay, ManyThousandFramesKeepTheRules) {
   NoHooks hooks;
   std::mt19937 player(7);
   auto chance = [&](int percent) { return static_cast<int>(player() % 100) < percent; };
-  auto anyX = [&] { return static_cast<double>(player() % 420) - 20.0; };
+  // A pointer anywhere from 20 px left of the field to 24 px right of it, as a column: now and
+  // then one beyond the field, which the rules must keep within 0..9.
+  auto anyColumn = [&] { return static_cast<int>(std::floor((static_cast<int>(player() % 420) - 28) / 36.0)); };
   // Half of the time the player aims at a column whose bottom matches the hand, so that runs
   // form and the scoring paths are exercised as well as the refusals.
-  auto aimedX = [&] {
+  auto aimedColumn = [&] {
     std::vector<int> matching;
     for (int c = 0; c < kColumns; ++c)
       if (game.HandKind != 0 && GrabKind(game.Map, c) == game.HandKind) matching.push_back(c);
-    if (matching.empty() || chance(50)) return anyX();
-    return 8.0 + 36 * matching[player() % matching.size()] + 18;
+    if (matching.empty() || chance(50)) return anyColumn();
+    return matching[player() % matching.size()];
   };
 
   int games = 0;
@@ -84,10 +87,11 @@ TEST(RandomPlay, ManyThousandFramesKeepTheRules) {
       ASSERT_TRUE(rules.NewGame(hooks));
       ++games;
     }
-    if (chance(30)) rules.PointerMoved(anyX());
+    if (chance(30)) rules.SelectColumn(anyColumn());
     if (chance(25)) {
       const MouseButton b = chance(60) ? MouseButton::Left : chance(80) ? MouseButton::Right : MouseButton::Middle;
-      rules.MousePressed(b, aimedX());
+      rules.SelectColumn(aimedColumn());
+      rules.Press(b);
     }
     if (chance(3)) rules.DescentTick();
 

@@ -52,8 +52,11 @@ class RulesTest : public ::testing::Test {
     game.CurColumn = static_cast<std::int16_t>(column);
   }
 
-  // The x of the middle of a column, for mouse events.
-  static double X(int column) { return 8 + 36 * column + 18; }
+  // A press of `button` with the pointer (or the keys) on `column`.
+  void PressAt(MouseButton button, int column) {
+    rules.SelectColumn(column);
+    rules.Press(button);
+  }
 
   void Frame() {
     drawing.calls.clear();

@@ -194,7 +194,7 @@ TEST_F(Settlement, CuesPlayOnlyWhenSoundIsExactlyOn) {
     Play(Board({}), 0);
     game.Move = MoveState::Move;
     game.State = GameState::Star;
-    rules.MousePressed(MouseButton::Left, X(0));  // refused: nodown
+    PressAt(MouseButton::Left, 0);  // refused: nodown
     game.State = GameState::Star;
     ThrowAndLand(3, 3);                          // up, xiao
     game.Map[11][0] = {1, CellState::Stop};

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "shell/ShellFixture.h"
+#include "view/Layout.h"
 
 namespace pelmora::testing {
 namespace {
@@ -112,7 +113,11 @@ TEST_F(Shell, TheFirstFrameOfANewGameComesAtOnceAndShowsTheBoard) {
   // Row 0 of the field is filled: its cells are not the bare background of the picture set.
   QImage background(QString::fromStdString(folder.Text() + "/pics/gems/GameMap.JPG"));
   int differing = 0;
-  for (int c = 0; c < 10; ++c) differing += shown.pixel(8 + 36 * c + 18, 8 + 18) != background.pixel(8 + 36 * c + 18, 8 + 18);
+  const int y = layout::CellY(0) + layout::kCell / 2;
+  for (int c = 0; c < kColumns; ++c) {
+    const int x = layout::CellX(c) + layout::kCell / 2;
+    differing += shown.pixel(x, y) != background.pixel(x, y);
+  }
   EXPECT_GE(differing, 8);
 }
 

@@ -4,6 +4,7 @@
 
 #include "game/RulesFixture.h"
 #include "view/FieldPainter.h"
+#include "view/Layout.h"
 
 namespace pelmora::testing {
 namespace {
@@ -44,8 +45,8 @@ constexpr std::uint32_t kDash = Rgb(7, 7, 7);
 
 SpriteStore TestStore() {
   SpriteStore s;
-  s.GameMap = Surface(kFieldWidth, kFieldHeight, kBack);
-  s.GameMapM = Surface(kFieldWidth, kFieldHeight, kWhite);
+  s.GameMap = Surface(layout::kFieldWidth, layout::kFieldHeight, kBack);
+  s.GameMapM = Surface(layout::kFieldWidth, layout::kFieldHeight, kWhite);
   auto pieces = Figures(36, 36, 8, true, [](int i) { return PieceColour(i + 1); });
   s.GameImages = pieces.sheet;
   s.GameImagesM = pieces.mask;
@@ -78,7 +79,7 @@ SpriteStore TestStore() {
 class Composed : public RulesTest {
  protected:
   SpriteStore store = TestStore();
-  Surface field{kFieldWidth, kFieldHeight};
+  Surface field{layout::kFieldWidth, layout::kFieldHeight};
   int snowCalls = 0;
   FieldPainter painter{game, store, field, [this](Surface& f) { ++snowCalls; f.at(0, 0) = Rgb(255, 255, 255); }};
 
@@ -102,7 +103,7 @@ TEST_F(Composed, APieceFillsItsCellAndTheChosenColumnIsRaisedTwoPixels) {
 }
 
 TEST_F(Composed, TheFieldMaskShadesTheBackgroundButNotThePieces) {
-  store.GameMapM = Surface(kFieldWidth, kFieldHeight, Rgb(0x80, 0x80, 0x80));
+  store.GameMapM = Surface(layout::kFieldWidth, layout::kFieldHeight, Rgb(0x80, 0x80, 0x80));
   game.Map = Board({"1"});
   game.CurColumn = 5;
   painter.ClearField();
