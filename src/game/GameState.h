@@ -49,6 +49,9 @@ struct Game {
   GameState State = GameState::NoStar;
 };
 
+// The difficulty modes 1..4: how many rows the new board starts with.
+constexpr int kModes = 4;
+
 // The user's settings that the rules read; the settings file stores them.
 struct UserSettings {
   std::int16_t MediaON = 0;

@@ -27,7 +27,7 @@ bool GameRules::NewGame(NewGameHooks& hooks) {
   io_.score.ShowLevelCaption("第1关");
   ShowScore();
   g_.DescentDue = kFalse;
-  io_.timer.Start(DescentIntervalMs(1));
+  io_.timer.StartCountdown(DescentIntervalMs(1));
   g_.State = GameState::Star;
   hooks.StartMusic();
   FillMap();
@@ -45,7 +45,7 @@ void GameRules::FillMap() {
   for (auto& row : g_.Map) row.fill(MapCell{});
   // A damaged settings file may hold any mode; beyond 1..4 the fill would reach the limit row
   // (mode 6) or leave the grid (mode 26), so the fill uses the nearest real mode.
-  const int mode = std::clamp<int>(settings_.GameMode, 1, 4);
+  const int mode = std::clamp<int>(settings_.GameMode, 1, kModes);
   for (int r = 0; r <= 2 * mode; ++r)
     for (int c = 0; c < kColumns; ++c)
       g_.Map[r][c] = MapCell{static_cast<std::int16_t>(io_.random.Between1And(kKinds)), CellState::Stop};
@@ -62,7 +62,7 @@ void GameRules::ShowScore() {
   const int newLevel = std::min(g_.Score / 100 + 1, 32767);
   if (newLevel == g_.Level) return;
   g_.Level = static_cast<std::int16_t>(newLevel);
-  io_.timer.SetInterval(DescentIntervalMs(g_.Level));
+  io_.timer.ChangeInterval(DescentIntervalMs(g_.Level));
   io_.score.ShowLevelCaption("第" + std::to_string(g_.Level) + "关");
 }
 

@@ -24,13 +24,14 @@ class CueSink {
   virtual void PlayCue(std::string_view name) = 0;
 };
 
-// The descent timer MapMoveDownTimer. Each tick raises Game::DescentDue (the shell wires it).
+// The descent timer MapMoveDownTimer: a repeating countdown whose every expiry raises
+// Game::DescentDue (the shell wires the tick). Changing the interval restarts the countdown.
 class DescentTimer {
  public:
   virtual ~DescentTimer() = default;
-  virtual void Start(int intervalMs) = 0;
-  virtual void SetInterval(int intervalMs) = 0;
-  virtual void Stop() = 0;
+  virtual void StartCountdown(int intervalMs) = 0;
+  virtual void ChangeInterval(int intervalMs) = 0;
+  virtual void StopCountdown() = 0;
 };
 
 // The score picture and the level caption beside the field.

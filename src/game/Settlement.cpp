@@ -43,7 +43,7 @@ void GameRules::CheckGameOver() {
     const MapCell& cell = g_.Map[kLimitRow][c];
     if (cell.State != CellState::Stop || cell.Kind == 0) continue;
     g_.State = GameState::Over;
-    io_.timer.Stop();
+    io_.timer.StopCountdown();
     PlaySoundCue(cue::kGameOver);
     io_.gameOver.EnterPXB(g_.Score);
     return;

@@ -6,13 +6,6 @@
 
 namespace pelmora {
 
-// Plays a WAV file at once, cutting off the cue that may still be sounding.
-class SoundSink {
- public:
-  virtual ~SoundSink() = default;
-  virtual void Play(const std::string& path) = 0;
-};
-
 // One background track at a time.
 class MusicPlayer {
  public:

@@ -9,10 +9,11 @@
 
 #include "game/Frame.h"
 #include "platform/Desktop.h"
+#include "shell/SessionPorts.h"
 
 namespace pelmora {
 
-class FrameDriver final : public QObject {
+class FrameDriver final : public QObject, public FrameLoop {
  public:
   // `mayRun` tells whether a frame may run now: no frame runs while a modal dialogue or the
   // pop-up menu is open, nor after shutdown has begun. `frame` runs one frame.
@@ -20,9 +21,9 @@ class FrameDriver final : public QObject {
 
   // (Re)starts the loop: its first frame runs as soon as the event loop is free. There is only
   // ever one loop; a restart replaces the old schedule.
-  void Restart();
-  void Stop();
-  bool running() const { return clock_.running(); }
+  void Restart() override;
+  void Stop() override;
+  bool Running() const override { return clock_.running(); }
 
  private:
   void Check();

@@ -80,7 +80,7 @@ void FrmMain::BuildButtons(const QString& uiFolder) {
   for (std::size_t i = 0; i < comBox_.size(); ++i) {
     comClickList_[i] = QPixmap(uiFolder + "/" + names[i] + ".png");
     comMoverList_[i] = QPixmap(uiFolder + "/" + names[i] + "Hover.png");
-    auto* button = new PictureButton(kCommandButtons[i], this);
+    auto* button = new PictureButton(static_cast<int>(kCommandButtons[i]), this);
     button->setGeometry(ToQRect(places[i]));
     button->setPixmap(comClickList_[i]);
     button->setCursor(gameCursor_);
@@ -92,7 +92,7 @@ void FrmMain::BuildButtons(const QString& uiFolder) {
 
 void FrmMain::BuildModeSelector(const QString& uiFolder) {
   const char* captions[] = {"１：简单模式", "２：正常模式", "３：挑战模式", "４：极限模式"};
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < kModes; ++i) {
     auto* label = new ClickLabel(i + 1, captions[i], this);
     label->move(layout::kModeLabelX, layout::kModeLabelTop + layout::kModeLabelPitch * i);
     label->adjustSize();
@@ -129,7 +129,7 @@ void FrmMain::BuildSwitches() {
 
 PictureButton* FrmMain::ComBox(int index) const {
   for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
-    if (kCommandButtons[i] == index) return comBox_[i];
+    if (static_cast<int>(kCommandButtons[i]) == index) return comBox_[i];
   return nullptr;
 }
 
@@ -146,7 +146,7 @@ void FrmMain::ShowModeColours(int mode) {
 }
 
 void FrmMain::ShowSliderPicture(int mode) {
-  if (mode >= 1 && mode <= 4) comZNJB_->setPixmap(znjbBoxList_[static_cast<std::size_t>(mode - 1)]);
+  if (mode >= 1 && mode <= kModes) comZNJB_->setPixmap(znjbBoxList_[static_cast<std::size_t>(mode - 1)]);
 }
 
 void FrmMain::LightButtons(int pointerOver) {

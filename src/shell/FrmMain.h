@@ -65,9 +65,9 @@ class FrmMain final : public QWidget {
   std::array<PictureButton*, 3> comBox_{};
   std::array<QPixmap, 3> comClickList_;  // the buttons' normal pictures
   std::array<QPixmap, 3> comMoverList_;  // and their highlighted pictures
-  std::array<ClickLabel*, 4> labZNJB_{};
+  std::array<ClickLabel*, kModes> labZNJB_{};
   ModeSlider* comZNJB_ = nullptr;
-  std::array<QPixmap, 4> znjbBoxList_;   // the slider's picture for each mode
+  std::array<QPixmap, kModes> znjbBoxList_;   // the slider's picture for each mode
   QLabel* labZNJBS_ = nullptr;
   QCheckBox* checkMediaON_ = nullptr;
   QCheckBox* checkSoundON_ = nullptr;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "game/GameState.h"
 #include "platform/Surface.h"
 
 namespace pelmora {
@@ -18,10 +19,12 @@ constexpr int kTwipsPerPixel = 15;
 
 // Text colours of the four mode labels when `mode` is chosen: the chosen one in its own colour,
 // the others black.
-std::array<std::uint32_t, 4> ModeLabelColours(int mode);
+std::array<std::uint32_t, kModes> ModeLabelColours(int mode);
 
-// The command buttons, in their fixed order 1, 2, 4.
-constexpr std::array<int, 3> kCommandButtons{1, 2, 4};
+// The command buttons ComBox(1), ComBox(2) and ComBox(4) of the control panel, by their index.
+enum class Command { NewGame = 1, Exit = 2, Menu = 4 };
+// In their fixed order, top to bottom.
+constexpr std::array<Command, 3> kCommandButtons{Command::NewGame, Command::Exit, Command::Menu};
 // For a pointer over button `index` (1, 2 or 4), or over the bare background (0): which of the
 // three buttons show their highlighted picture.
 std::array<bool, 3> HighlightedButtons(int pointerOver);

@@ -159,7 +159,7 @@ TEST_F(Settlement, WithEverySlotBusyPiecesVanishWithoutBlinking) {
 TEST_F(Settlement, DescentOntoARowTenPieceLosesTheGameOnce) {
   Play(Board({"1..1", "...1", "...1", "...1", "...1", "...1", "...1", "...1", "...1", "...1", "...1"}), 0);
   game.Score = 42;
-  timer.Start(20000);
+  timer.StartCountdown(20000);
   game.DescentDue = kTrue;
   Frame();
   EXPECT_EQ(game.State, GameState::Over);

@@ -23,7 +23,7 @@ TEST_F(Shell, StartUpLeavesTheGameIdle) {
   EXPECT_EQ(shell->game().State, GameState::NoStar);
   EXPECT_EQ(shell->game().Move, MoveState::None);
   EXPECT_FALSE(shell->descentTimer().isActive());
-  EXPECT_FALSE(shell->frameDriver().running());
+  EXPECT_FALSE(shell->frameDriver().Running());
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(W().CheckMediaON()->isChecked());
   EXPECT_TRUE(W().CheckSoundON()->isChecked());
@@ -43,7 +43,7 @@ TEST_F(Shell, NewGameAsksOnlyWhileAGameRuns) {
   EXPECT_TRUE(shell->descentTimer().isActive());
   EXPECT_EQ(shell->descentTimer().interval(), 20000);
   EXPECT_EQ(shell->game().CurColumn, 5);
-  EXPECT_TRUE(shell->frameDriver().running());
+  EXPECT_TRUE(shell->frameDriver().Running());
 
   const MapGrid board = shell->game().Map;
   shell->game().Score = 250;

@@ -27,9 +27,9 @@ struct FakeTimer : DescentTimer {
   bool enabled = false;
   int interval = 0;
   int starts = 0;
-  void Start(int ms) override { enabled = true; interval = ms; ++starts; }
-  void SetInterval(int ms) override { interval = ms; }
-  void Stop() override { enabled = false; }
+  void StartCountdown(int ms) override { enabled = true; interval = ms; ++starts; }
+  void ChangeInterval(int ms) override { interval = ms; }
+  void StopCountdown() override { enabled = false; }
 };
 
 struct FakeScoreView : ScoreView {

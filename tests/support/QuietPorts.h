@@ -8,9 +8,9 @@ namespace pelmora::testing {
 
 struct QuietPorts : CueSink, DescentTimer, ScoreView, GameOverHandOff, NewGameHooks, FrameDrawing {
   void PlayCue(std::string_view) override {}
-  void Start(int) override {}
-  void SetInterval(int) override {}
-  void Stop() override {}
+  void StartCountdown(int) override {}
+  void ChangeInterval(int) override {}
+  void StopCountdown() override {}
   void ShowDigits(std::string_view) override {}
   void ShowLevelCaption(const std::string&) override {}
   void EnterPXB(std::int32_t) override {}

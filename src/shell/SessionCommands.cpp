@@ -3,8 +3,7 @@
 
 #include "platform/Paths.h"
 #include "shell/AppInfo.h"
-#include "shell/GameShell.h"
-#include "view/Layout.h"
+#include "shell/Session.h"
 
 namespace pelmora {
 
@@ -12,29 +11,25 @@ namespace {
 constexpr char kWebAddress[] = "https://pelmora.example.org/";
 }  // namespace
 
-void GameShell::ExitCommand() {
+void Session::NewGameCommand() { rules_.NewGame(*this); }
+
+void Session::ExitCommand() {
   if (io_.dialogs.Message("游戏进行中,真的要退出吗?", "提示", Buttons::OkCancel, Icon::Question) == Answer::Ok)
-    frm_->close();
+    io_.view.Close();
 }
 
-void GameShell::OpenGameMenu() {
-  const QWidget* button = frm_->ComBox(4);
-  menu_->PopUp(frm_->mapToGlobal(QPoint(button->x() + layout::kMenuPopUpOffsetX, button->y() + button->height())));
-}
-
-void GameShell::SelectGameMode(int mode) {
-  frm_->ShowModeColours(mode);
+void Session::SelectGameMode(int mode) {
   settings_.GameMode = static_cast<std::int16_t>(mode);
-  frm_->ShowSliderPicture(mode);
+  io_.view.ShowMode(mode);
 }
 
-void GameShell::ChoosePictureSet(int index) {
+void Session::ChoosePictureSet(int index) {
   settings_.GameMain = static_cast<std::int16_t>(index);
   LoadCurrentPictureSet();
   LoadSnowForCurrentSet();
 }
 
-void GameShell::ShowHelp() {
+void Session::ShowHelp() {
   const std::string path = GamePath(folder_, "\\Help.txt");
   std::error_code error;
   if (std::filesystem::is_regular_file(path, error)) {
@@ -44,11 +39,11 @@ void GameShell::ShowHelp() {
   }
 }
 
-void GameShell::ShowLeaderboard() { io_.leaderboard->ShowLeaderboard(pxb_); }
+void Session::ShowLeaderboard() { io_.leaderboard.ShowLeaderboard(pxb_); }
 
-void GameShell::OpenWebPage() { io_.opener.Open(kWebAddress); }
+void Session::OpenWebPage() { io_.opener.Open(kWebAddress); }
 
-void GameShell::ShowAbout() {
+void Session::ShowAbout() {
   std::string text;
   for (const char* line : {"程序设计：Pelmora 开发组", "电子邮件：team@pelmora.example.org", "QQ：20261207",
                            "版权所有：Pelmora 开发组"})

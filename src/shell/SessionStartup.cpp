@@ -1,42 +1,37 @@
 // Start-up of the main window, and shutdown.
-#include <QPixmap>
-
 #include "leaderboard/PxbStore.h"
 #include "platform/Paths.h"
-#include "platform/qt/QtPictures.h"
 #include "shell/AppInfo.h"
-#include "shell/GameShell.h"
+#include "shell/Session.h"
 
 namespace pelmora {
 
-bool GameShell::StartUp() {
-  // The window's size is fixed by the window itself; the splash has been shown by then.
+bool Session::StartUp() {
   StartupSettings read = ReadStartupSettings(folder_, io_.dialogs);
   settings_ = read.User;
   sets_ = std::move(read.Sets);
-  for (const PictureSet& set : sets_) menu_->AddPictureSet(QString::fromStdString(set.Name));
+  for (const PictureSet& set : sets_) io_.view.AddPictureSet(set.Name);
 
   // The music list is read before the music switch is set, so that music already plays on the
   // title screen when it is switched on.
   music_.ScanMediaFolder();
-  frm_->CheckMediaON()->setChecked(settings_.MediaON == kTrue);
+  io_.view.SetMusicSwitch(settings_.MediaON == kTrue);
   music_.ApplyVolume();
-  frm_->CheckSoundON()->setChecked(settings_.SoundON == kTrue);
+  io_.view.SetSoundSwitch(settings_.SoundON == kTrue);
   SelectGameMode(settings_.GameMode);
 
   if (!LoadFixedPicturesOrTell()) return false;
   LoadStartScore();
-  frm_->ShowField(AsImage(store_.GameMap));
+  io_.view.ShowField(store_.GameMap);
 
   game_.State = GameState::NoStar;
   game_.DescentDue = kFalse;
-  mapMoveDownTimer_.stop();
-  frm_->setWindowTitle(kAppTitle);
+  io_.timer.StopCountdown();
   pxb_ = LoadPXB(PXBPath(folder_));
   return true;
 }
 
-bool GameShell::LoadFixedPicturesOrTell() {
+bool Session::LoadFixedPicturesOrTell() {
   const auto failed = LoadFixedPictures(store_, folder_ + "\\images\\", io_.pictures);
   if (!failed) return true;
   io_.dialogs.Message("游戏图片丢失或已损坏：\n" + GamePath(folder_, "\\images\\" + *failed) +
@@ -46,16 +41,16 @@ bool GameShell::LoadFixedPicturesOrTell() {
 }
 
 // The score box shows its own picture until the first game paints the score into it.
-void GameShell::LoadStartScore() {
+void Session::LoadStartScore() {
   if (auto picture = io_.pictures.Load(GamePath(folder_, "\\ui\\ScoreStart.png")))
     BitBlt(score_, 0, 0, score_.width, score_.height, *picture, 0, 0, RasterOp::SrcCopy);
-  frm_->ShowScore(AsImage(score_));
+  io_.view.ShowScore(score_);
 }
 
-void GameShell::Shutdown() {
+void Session::Shutdown() {
   game_.State = GameState::Pause;  // no further frame runs, whatever happens next
-  driver_.Stop();
-  mapMoveDownTimer_.stop();
+  io_.loop.Stop();
+  io_.timer.StopCountdown();
   if (!WriteUserSettings(folder_, settings_)) {
     io_.dialogs.Message("游戏设置无法保存到 " + SettingsPath(folder_) + "。\n下次启动时将使用原来的设置。", kAppTitle,
                         Buttons::Ok, Icon::Exclamation);

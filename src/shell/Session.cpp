@@ -1,0 +1,86 @@
+// The session: the state it owns, the ports it gives the rules, the frames and the picture sets.
+#include "shell/Session.h"
+
+#include "game/Frame.h"
+#include "platform/Paths.h"
+#include "view/Layout.h"
+#include "view/ScorePicture.h"
+
+namespace pelmora {
+
+Session::Session(std::string gameFolder, SessionPorts ports)
+    : folder_(std::move(gameFolder)),
+      io_(std::move(ports)),
+      field_(layout::kFieldWidth, layout::kFieldHeight),
+      score_(layout::kScoreBox.w, layout::kScoreBox.h),
+      music_(io_.music, io_.random, settings_, folder_),
+      rules_(game_, settings_, RulesPorts{io_.cues, io_.timer, *this, *this, io_.random}),
+      painter_(game_, store_, field_, [this](Surface& field) { DrawSnow(snow_, io_.random, field); }) {}
+
+Session::~Session() = default;
+
+void Session::RunOneFrame() {
+  RunFrame(rules_, painter_);
+  io_.view.ShowField(field_);
+}
+
+void Session::PointerMoved(double x) { rules_.SelectColumn(layout::PointerColumn(x)); }
+
+void Session::PointerPressed(MouseButton button, double x) {
+  rules_.SelectColumn(layout::PointerColumn(x));
+  rules_.Press(button);
+}
+
+void Session::MusicSwitchChanged(bool on) { music_.SetMusicSwitch(on); }
+
+void Session::SoundSwitchChanged(bool on) { music_.SetSoundSwitch(on); }
+
+void Session::DescentTimerTick() {
+  rules_.DescentTick();
+  music_.OnDescentTick();
+}
+
+bool Session::ConfirmRestart() {
+  return io_.dialogs.Message("游戏还没结束,真的要重新开始吗?", "提示", Buttons::OkCancel, Icon::Question) == Answer::Ok;
+}
+
+void Session::StartMusic() { music_.OnNewGame(); }
+
+void Session::SetUpSnow() { LoadSnowForCurrentSet(); }
+
+void Session::LoadPictureSet() { LoadCurrentPictureSet(); }
+
+void Session::RestartLoop() { io_.loop.Restart(); }
+
+void Session::ShowDigits(std::string_view eightDigits) {
+  PaintScoreDigits(score_, store_.Su, eightDigits);
+  io_.view.ShowScore(score_);
+}
+
+void Session::ShowLevelCaption(const std::string& caption) { io_.view.ShowLevelCaption(caption); }
+
+void Session::EnterPXB(std::int32_t score) { pelmora::EnterPXB(score, pxb_, io_.dialogs, io_.leaderboard); }
+
+const PictureSet* Session::CurrentSet() const {
+  const int i = settings_.GameMain;
+  return i >= 1 && i <= static_cast<int>(sets_.size()) ? &sets_[static_cast<std::size_t>(i - 1)] : nullptr;
+}
+
+void Session::LoadSnowForCurrentSet() {
+  if (const PictureSet* set = CurrentSet())
+    LoadSnow(snow_, game_.SnowShow, set->Path, io_.dialogs, io_.pictures, io_.random);
+}
+
+void Session::LoadCurrentPictureSet() {
+  const PictureSet* set = CurrentSet();
+  if (!set) return;
+  if (auto failed = pelmora::LoadPictureSet(store_, set->Path, io_.pictures)) {
+    io_.dialogs.Message("图片组“" + set->Name + "”的图片无法读取：\n" + NativePath(set->Path + *failed) +
+                            "\n\n继续使用原来的图片。",
+                        "警告", Buttons::Ok, Icon::Exclamation);
+  }
+  // Before the loop runs the field shows its background as it is; afterwards every frame does.
+  if (!io_.loop.Running()) io_.view.ShowField(store_.GameMap);
+}
+
+}  // namespace pelmora

@@ -1,0 +1,121 @@
+#pragma once
+// The game as a whole, without its windows: it owns the shared state of the game, the picture
+// stores and the leaderboard table, runs start-up, the commands of the control panel and the
+// game menu, the frames and the shutdown, and gives the rules their score display, sound and
+// leaderboard. It shows and asks through ports, so it runs the same under Qt and in tests.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "effects/Snow.h"
+#include "game/Rules.h"
+#include "leaderboard/EnterPxb.h"
+#include "platform/Audio.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Pictures.h"
+#include "shell/Music.h"
+#include "shell/SessionPorts.h"
+#include "shell/StartupSettings.h"
+#include "view/FieldPainter.h"
+
+namespace pelmora {
+
+struct SessionPorts {
+  MainView& view;
+  FrameLoop& loop;
+  DescentTimer& timer;  // MapMoveDownTimer; its ticks come back through DescentTimerTick
+  Dialogs& dialogs;
+  CueSink& cues;
+  MusicPlayer& music;
+  ShellOpener& opener;
+  PictureLoader& pictures;
+  Random& random;
+  LeaderboardHost& leaderboard;
+  std::function<void()> endProcess;  // ends the process at once, after the settings are saved
+};
+
+class Session final : NewGameHooks, ScoreView, GameOverHandOff {
+ public:
+  // `gameFolder`: the folder with images, sounds, music, picture sets and settings.
+  Session(std::string gameFolder, SessionPorts ports);
+  ~Session() override;
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // The start-up of the main window. False when the game cannot run (a fixed picture is missing);
+  // the player has been told which file, and the window must not be shown.
+  bool StartUp();
+
+  // The commands of the control panel and the game menu.
+  void NewGameCommand();
+  void ExitCommand();  // asks; on OK closes the main window, whose closing runs Shutdown
+  void SelectGameMode(int mode);
+  void ChoosePictureSet(int index);  // 1-based
+  void ShowHelp();
+  void ShowLeaderboard();
+  void OpenWebPage();
+  void ShowAbout();
+
+  // What the window reports: the pointer on the play field (x in pixels of its drawing area),
+  // the two switches, the descent timer's tick.
+  void PointerMoved(double x);
+  void PointerPressed(MouseButton button, double x);
+  void MusicSwitchChanged(bool on);
+  void SoundSwitchChanged(bool on);
+  void DescentTimerTick();
+
+  // The main window is closing: no frame runs any more, the six settings are saved (the player
+  // is told when they cannot be) and the process ends.
+  void Shutdown();
+
+  // One frame of the loop: the frame's steps, then the composed field is shown.
+  void RunOneFrame();
+  // False once the shutdown has begun.
+  bool FramesMayRun() const { return game_.State != GameState::Pause; }
+
+  Game& game() { return game_; }
+  UserSettings& settings() { return settings_; }
+  const std::vector<PictureSet>& pictureSets() const { return sets_; }
+  const SpriteStore& sprites() const { return store_; }
+  Music& music() { return music_; }
+  PXBList& leaderboard() { return pxb_; }
+
+ private:
+  // The session's steps of a new game.
+  bool ConfirmRestart() override;
+  void StartMusic() override;
+  void SetUpSnow() override;
+  void LoadPictureSet() override;
+  void RestartLoop() override;
+  // The score picture and the level caption.
+  void ShowDigits(std::string_view eightDigits) override;
+  void ShowLevelCaption(const std::string& caption) override;
+  // The leaderboard's turn at game over.
+  void EnterPXB(std::int32_t score) override;
+
+  bool LoadFixedPicturesOrTell();
+  void LoadStartScore();
+  void LoadCurrentPictureSet();
+  void LoadSnowForCurrentSet();
+  const PictureSet* CurrentSet() const;
+
+  std::string folder_;
+  SessionPorts io_;
+  Game game_;
+  UserSettings settings_;
+  std::vector<PictureSet> sets_;
+  SpriteStore store_;
+  Surface field_;
+  Surface score_;
+  Snow snow_;
+  PXBList pxb_{};
+  Music music_;
+  GameRules rules_;
+  FieldPainter painter_;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,36 @@
+#pragma once
+// What the session asks of the windows around it. The Qt shell implements these with the main
+// window, its menu and its timers; tests implement them with fakes.
+
+#include <string>
+
+#include "platform/Surface.h"
+
+namespace pelmora {
+
+// The main window as the session sees it.
+class MainView {
+ public:
+  virtual ~MainView() = default;
+  virtual void ShowField(const Surface& field) = 0;               // PicGameMap, as composed
+  virtual void ShowScore(const Surface& picture) = 0;             // PicGetF
+  virtual void ShowLevelCaption(const std::string& caption) = 0;  // LabG
+  virtual void ShowMode(int mode) = 0;  // the mode labels' colours and the slider's picture
+  // Sets a switch's check box. A change of its state runs the switch's action, as a click would
+  // (the shell reports it back through Session::MusicSwitchChanged / SoundSwitchChanged).
+  virtual void SetMusicSwitch(bool on) = 0;
+  virtual void SetSoundSwitch(bool on) = 0;
+  virtual void AddPictureSet(const std::string& name) = 0;  // the next entry of the picture-set menu
+  virtual void Close() = 0;  // closes the main window; Session::Shutdown follows
+};
+
+// The frame loop: once restarted, it runs Session::RunOneFrame whenever a frame is due.
+class FrameLoop {
+ public:
+  virtual ~FrameLoop() = default;
+  virtual void Restart() = 0;  // the next frame runs as soon as the event loop is free
+  virtual void Stop() = 0;
+  virtual bool Running() const = 0;
+};
+
+}  // namespace pelmora
