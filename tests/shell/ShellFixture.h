@@ -11,90 +11,20 @@
 #include <filesystem>
 #include <fstream>
 
-#include "leaderboard/EnterPxb.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/QtPictures.h"
 #include "shell/GameShell.h"
+#include "shell/GameFolder.h"
 #include "support/Fakes.h"
-#include "support/TempFolder.h"
 
 namespace pelmora::testing {
 
 namespace fs = std::filesystem;
 
-// The settings file the game ships with, as UTF-8 lines; written as GBK with CR LF.
-inline const char* kShippedSettings[] = {
-    "[UserSet]",     "MediaON=True",   "MediaMax=60",         "SoundON=True",    "SoundMax=80",
-    "GameMode=1",    "GameMain=1",     "[GameMenu]",          "Menu=3",          "MenuName1=宝石",
-    "MenuPath1=\\pics\\gems\\",        "MenuName2=花园",      "MenuPath2=\\pics\\garden\\",
-    "MenuName3=冬雪", "MenuPath3=\\pics\\winter\\"};
-
-class GameFolder {
- public:
-  GameFolder() : root_(dir_.Path()) {
-    fs::create_directories(root_ / "media");
-    for (const char* dir : {"images", "pics", "ui"}) fs::create_directory_symlink(fs::path(PELMORA_GAME_DIR) / dir, root_ / dir);
-    WriteSettings(std::vector<std::string>(std::begin(kShippedSettings), std::end(kShippedSettings)));
-  }
-  std::string Text() const { return root_.string(); }
-  fs::path Path() const { return root_; }
-
-  void WriteSettings(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    std::ofstream(root_ / "VornPGame.ini", std::ios::binary) << Utf8ToGbk(text).value();
-  }
-  std::string ReadSettings() const {
-    std::ifstream in(root_ / "VornPGame.ini", std::ios::binary);
-    return GbkToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
-  }
-  // The images folder as a copy, so that a test may damage it.
-  void OwnImages() {
-    fs::remove(root_ / "images");
-    fs::copy(fs::path(PELMORA_GAME_DIR) / "images", root_ / "images");
-  }
-
- private:
-  TempFolder dir_;
-  fs::path root_;
-};
-
-struct FakePlayer : MusicPlayer {
-  std::vector<std::string> calls;
-  std::function<void()> stopped;
-  void OpenAndPlay(const std::string& path) override { calls.push_back("open " + path); }
-  void Play() override { calls.push_back("play"); }
-  void Close() override { calls.push_back("close"); }
-  void SetVolume(int v) override { calls.push_back("volume " + std::to_string(v)); }
-  void OnStopped(std::function<void()> handler) override { stopped = std::move(handler); }
-  void TrackEnds() {
-    if (stopped) stopped();
-  }
-};
-
-struct FakeOpener : ShellOpener {
-  std::vector<std::string> opened;
-  void Open(const std::string& what) override { opened.push_back(what); }
-};
-
-struct FakeTick : Tick {
-  std::uint32_t now = 0;
-  std::uint32_t Now() override { return now; }
-};
-
-struct FakeHost : LeaderboardHost {
-  int shown = 0;
-  PXBList lastShown{};
-  std::string Today() override { return "2026/12/7"; }
-  bool Save(const PXBList&) override { return true; }
-  void ShowLeaderboard(const PXBList& list) override {
-    ++shown;
-    lastShown = list;
-  }
-};
-
 class ShellTest : public ::testing::Test {
  protected:
+  ShellTest() { folder.LinkBuiltPictures(PELMORA_GAME_DIR); }
+
   GameFolder folder;
   FakeDialogs dialogs;
   FakeCues cues;
@@ -132,11 +62,6 @@ class ShellTest : public ::testing::Test {
   }
   static void Move(QWidget* w, QPoint pos, Qt::MouseButtons held = Qt::NoButton) {
     Send(w, QEvent::MouseMove, pos, Qt::NoButton, held);
-  }
-  std::vector<std::string> Captions() const {
-    std::vector<std::string> out;
-    for (const auto& m : dialogs.messages) out.push_back(m.caption + ": " + m.text);
-    return out;
   }
 };
 

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "game/Ports.h"
+#include "leaderboard/EnterPxb.h"
+#include "platform/Audio.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 
@@ -82,6 +85,12 @@ struct FakeDialogs : Dialogs {
     answers.pop_front();
     return a;
   }
+  // "caption: text" of every message so far.
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages) out.push_back(m.caption + ": " + m.text);
+    return out;
+  }
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                    const std::string&) override {
     prompts.push_back(prompt + "|" + title);
@@ -89,6 +98,40 @@ struct FakeDialogs : Dialogs {
     auto v = inputs.front();
     inputs.pop_front();
     return v;
+  }
+};
+
+struct FakePlayer : MusicPlayer {
+  std::vector<std::string> calls;
+  std::function<void()> stopped;
+  void OpenAndPlay(const std::string& path) override { calls.push_back("open " + path); }
+  void Play() override { calls.push_back("play"); }
+  void Close() override { calls.push_back("close"); }
+  void SetVolume(int v) override { calls.push_back("volume " + std::to_string(v)); }
+  void OnStopped(std::function<void()> handler) override { stopped = std::move(handler); }
+  void TrackEnds() {
+    if (stopped) stopped();
+  }
+};
+
+struct FakeOpener : ShellOpener {
+  std::vector<std::string> opened;
+  void Open(const std::string& what) override { opened.push_back(what); }
+};
+
+struct FakeTick : Tick {
+  std::uint32_t now = 0;
+  std::uint32_t Now() override { return now; }
+};
+
+struct FakeHost : LeaderboardHost {
+  int shown = 0;
+  PXBList lastShown{};
+  std::string Today() override { return "2026/12/7"; }
+  bool Save(const PXBList&) override { return true; }
+  void ShowLeaderboard(const PXBList& list) override {
+    ++shown;
+    lastShown = list;
   }
 };
 

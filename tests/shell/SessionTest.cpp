@@ -1,0 +1,166 @@
+// The session on its own: new game and its question, the music, exit and the settings saved,
+// help, and a lost game's score handed to the leaderboard.
+#include "shell/SessionFixture.h"
+
+namespace pelmora::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class SessionFlow : public SessionTest {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Start()); }
+};
+
+TEST_F(SessionFlow, StartUpLeavesTheGameIdle) {
+  EXPECT_EQ(session->game().State, GameState::NoStar);
+  EXPECT_EQ(session->game().Move, MoveState::None);
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_FALSE(loop.running);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(view.music);
+  EXPECT_TRUE(view.sound);
+  EXPECT_EQ(session->settings().SoundON, kTrue);
+}
+
+TEST_F(SessionFlow, NewGameAsksOnlyWhileAGameRuns) {
+  session->NewGameCommand();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(session->game().State, GameState::Star);
+  EXPECT_TRUE(timer.enabled);
+  EXPECT_EQ(timer.interval, 20000);
+  EXPECT_EQ(session->game().CurColumn, 5);
+  EXPECT_TRUE(loop.running);
+
+  const MapGrid board = session->game().Map;
+  session->game().Score = 250;
+  dialogs.answers = {Answer::Cancel};
+  session->NewGameCommand();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "游戏还没结束,真的要重新开始吗?");
+  EXPECT_EQ(dialogs.messages[0].caption, "提示");
+  EXPECT_EQ(dialogs.messages[0].buttons, Buttons::OkCancel);
+  EXPECT_EQ(dialogs.messages[0].icon, Icon::Question);
+  EXPECT_EQ(session->game().Map, board);
+  EXPECT_EQ(session->game().Score, 250);
+
+  dialogs.answers = {Answer::Ok};
+  session->NewGameCommand();
+  EXPECT_EQ(session->game().Score, 0);
+
+  session->game().State = GameState::Over;
+  session->NewGameCommand();
+  EXPECT_EQ(dialogs.messages.size(), 2u);  // no question after a lost game
+}
+
+TEST_F(SessionFlow, ANewGameStartsItsMusicAndCue) {
+  player.calls.clear();
+  session->NewGameCommand();
+  EXPECT_THAT(cues.played, ElementsAre(cue::kGameStart));
+  view.SetSoundSwitch(false);
+  view.SetMusicSwitch(false);
+  EXPECT_EQ(session->settings().SoundON, kFalse);
+  EXPECT_EQ(session->settings().MediaON, kFalse);
+  cues.played.clear();
+  session->game().State = GameState::Over;
+  session->NewGameCommand();
+  EXPECT_TRUE(cues.played.empty());
+}
+
+// Without the fixture's start-up: the media folder must hold tracks before start-up reads it.
+TEST_F(SessionTest, MusicTracksFollowTheGameAndTheSwitch) {
+  std::ofstream(folder.Path() / "media" / "a.wav") << "a";
+  std::ofstream(folder.Path() / "media" / "b.wav") << "b";
+  ASSERT_TRUE(Start());
+  const std::string a = "open " + folder.Text() + "/media/a.wav";
+  const std::string b = "open " + folder.Text() + "/media/b.wav";
+  random.values = {0.7};  // b
+  player.calls.clear();
+  session->NewGameCommand();
+  EXPECT_THAT(player.calls, ElementsAre(b));
+
+  session->DescentTimerTick();  // still playing: nothing
+  random.values = {0.2};      // a
+  player.TrackEnds();
+  EXPECT_THAT(player.calls, ElementsAre(b));  // not before the next tick
+  session->DescentTimerTick();
+  EXPECT_THAT(player.calls, ElementsAre(b, a, "play"));
+
+  view.SetMusicSwitch(false);
+  player.TrackEnds();
+  session->DescentTimerTick();
+  EXPECT_THAT(player.calls, ElementsAre(b, a, "play", "close"));
+}
+
+TEST_F(SessionFlow, ExitAsksAndCancelKeepsPlaying) {
+  session->NewGameCommand();
+  dialogs.answers = {Answer::Cancel};
+  session->ExitCommand();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "游戏进行中,真的要退出吗?");
+  EXPECT_EQ(dialogs.messages[0].caption, "提示");
+  EXPECT_EQ(ended, 0);
+  EXPECT_EQ(session->game().State, GameState::Star);
+}
+
+TEST_F(SessionFlow, ExitEndsTheGameAndSavesTheSixSettings) {
+  session->NewGameCommand();
+  session->SelectGameMode(4);
+  session->ChoosePictureSet(3);
+  view.SetMusicSwitch(false);
+  dialogs.answers = {Answer::Ok};
+  session->ExitCommand();
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(session->game().State, GameState::Pause);
+  EXPECT_FALSE(timer.enabled);
+  const std::string saved = folder.ReadSettings();
+  EXPECT_THAT(saved, HasSubstr("[UserSet]\r\nMediaON=False\r\nMediaMax=60\r\nSoundON=True\r\nSoundMax=80\r\n"
+                               "GameMode=4\r\nGameMain=3\r\n[GameMenu]\r\nMenu=3\r\n"));
+
+  // The next start comes back as the player left it.
+  session.reset();
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(session->settings().GameMode, 4);
+  EXPECT_EQ(session->settings().GameMain, 3);
+  EXPECT_FALSE(view.music);
+  EXPECT_EQ(view.mode, 4);
+}
+
+TEST_F(SessionFlow, AFailedSaveIsToldOnceAndTheGameStillEnds) {
+  fs::create_directory(folder.Path() / "me.tmp");  // the writer's temporary file cannot be made
+  fs::create_directory(folder.Path() / "me.tmp" / "x");
+  session->Shutdown();  // the window closes
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_THAT(dialogs.messages[0].text, HasSubstr("VornPGame.ini"));
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(SessionFlow, HelpOpensTheFileOrSaysItIsMissing) {
+  session->ShowHelp();
+  EXPECT_THAT(dialogs.Captions(), ElementsAre("警告: 帮助文件丢失！"));
+  EXPECT_EQ(dialogs.messages[0].icon, Icon::Exclamation);
+  std::ofstream(folder.Path() / "Help.txt") << "help";
+  session->ShowHelp();
+  EXPECT_THAT(opener.opened, ElementsAre(folder.Text() + "/Help.txt"));
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(SessionFlow, ALostGameHandsItsScoreToTheLeaderboard) {
+  session->NewGameCommand();
+  session->game().Score = 37;
+  for (int c = 0; c < kColumns; ++c)
+    for (int r = 0; r <= 10; ++r) session->game().Map[r][c] = {1, CellState::Stop};
+  dialogs.answers = {Answer::Yes};
+  dialogs.inputs = {std::string("小明")};
+  session->DescentTimerTick();
+  session->RunOneFrame();
+  EXPECT_EQ(session->game().State, GameState::Over);
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_EQ(session->leaderboard()[0].Name, "小明");
+  EXPECT_EQ(session->leaderboard()[0].Score, 37);
+  EXPECT_EQ(host.shown, 1);
+}
+
+}  // namespace
+}  // namespace pelmora::testing
