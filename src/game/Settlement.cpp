@@ -4,6 +4,9 @@
 namespace pelmora {
 
 void GameRules::SettleThrow() {
+  // A throw still in flight when another column ended the game lands, but the score handed to the
+  // leaderboard is final: nothing vanishes and nothing is scored after the game is over.
+  if (g_.State == GameState::Over) return;
   const int c = g_.CurColumn;
   if (BottomRunLength(g_.Map, c, g_.HandKind) < 3) return;
   for (int r = LowestRow(g_.Map, c); r >= 0 && g_.Map[r][c].Kind == g_.HandKind; --r) {

@@ -3,6 +3,7 @@
 
 #include "game/Frame.h"
 #include "platform/Paths.h"
+#include "shell/AppInfo.h"
 #include "view/Layout.h"
 #include "view/ScorePicture.h"
 
@@ -71,14 +72,41 @@ void Session::LoadSnowForCurrentSet() {
     LoadSnow(snow_, game_.SnowShow, set->Path, io_.dialogs, io_.pictures, io_.random);
 }
 
+bool Session::LoadSetOrTell(const PictureSet& set, const std::string& consequence) {
+  const auto failed = pelmora::LoadPictureSet(store_, set.Path, io_.pictures);
+  if (!failed) {
+    setLoaded_ = true;
+    return true;
+  }
+  std::string text = "图片组“" + set.Name + "”的图片无法读取：\n" + NativePath(set.Path + *failed);
+  if (!consequence.empty()) text += "\n\n" + consequence;
+  io_.dialogs.Message(text, "警告", Buttons::Ok, Icon::Exclamation);
+  return false;
+}
+
+// Until a set has loaded, the store holds the title picture and no pieces, and a game would play
+// on the title art. The chosen set is tried first, then the others in order; the first that
+// loads becomes the chosen one. With none, the game cannot start.
+bool Session::EnsureAPictureSetLoaded() {
+  if (setLoaded_) return true;
+  const int count = static_cast<int>(sets_.size());
+  const int chosen = CurrentSet() ? settings_.GameMain : 1;
+  for (int k = 0; k < count; ++k) {
+    const int i = k == 0 ? chosen : (k <= chosen - 1 ? k : k + 1);
+    if (LoadSetOrTell(sets_[static_cast<std::size_t>(i - 1)], k + 1 < count ? "改用下一个图片组。" : "")) {
+      settings_.GameMain = static_cast<std::int16_t>(i);
+      return true;
+    }
+  }
+  io_.dialogs.Message("没有能够读取的图片组，游戏无法开始。\n请重新安装游戏。", kAppTitle, Buttons::Ok,
+                      Icon::Exclamation);
+  return false;
+}
+
 void Session::LoadCurrentPictureSet() {
   const PictureSet* set = CurrentSet();
   if (!set) return;
-  if (auto failed = pelmora::LoadPictureSet(store_, set->Path, io_.pictures)) {
-    io_.dialogs.Message("图片组“" + set->Name + "”的图片无法读取：\n" + NativePath(set->Path + *failed) +
-                            "\n\n继续使用原来的图片。",
-                        "警告", Buttons::Ok, Icon::Exclamation);
-  }
+  LoadSetOrTell(*set, "继续使用原来的图片。");
   // Before the loop runs the field shows its background as it is; afterwards every frame does.
   if (!io_.loop.Running()) io_.view.ShowField(store_.GameMap);
 }

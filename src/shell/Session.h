@@ -99,6 +99,8 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
 
   bool LoadFixedPicturesOrTell();
   void LoadStartScore();
+  bool EnsureAPictureSetLoaded();
+  bool LoadSetOrTell(const PictureSet& set, const std::string& consequence);
   void LoadCurrentPictureSet();
   void LoadSnowForCurrentSet();
   const PictureSet* CurrentSet() const;
@@ -113,6 +115,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   Surface score_;
   Snow snow_;
   PXBList pxb_{};
+  bool setLoaded_ = false;  // some picture set's pieces and background are in the store
   Music music_;
   GameRules rules_;
   FieldPainter painter_;

@@ -11,7 +11,9 @@ namespace {
 constexpr char kWebAddress[] = "https://pelmora.example.org/";
 }  // namespace
 
-void Session::NewGameCommand() { rules_.NewGame(*this); }
+void Session::NewGameCommand() {
+  if (EnsureAPictureSetLoaded()) rules_.NewGame(*this);
+}
 
 void Session::ExitCommand() {
   if (io_.dialogs.Message("游戏进行中,真的要退出吗?", "提示", Buttons::OkCancel, Icon::Question) == Answer::Ok)

@@ -76,6 +76,17 @@ TEST_F(Descent, DuringAGrabFallingPiecesMoveOneRowThenTwo) {
                                    "..........", "b.........", "b.........", ".........."));
 }
 
+TEST_F(Descent, TheDescentComesBeforeTheGrabStepOfItsFrame) {
+  // Pushed from row 8 to row 9 first, the falling piece reaches the hand in this very frame.
+  Play(Board({"1", "1", "1", "1", "1", "1", "1", "1", "a"}), 0);
+  game.HandKind = 1;
+  game.Move = MoveState::Down;
+  rules.DescentTick();
+  Frame();
+  EXPECT_EQ(game.HandCount, 1);
+  EXPECT_EQ(game.Move, MoveState::Move);
+}
+
 TEST_F(Descent, AFallingPiecePushedIntoTheLimitRowGoesIntoTheHand) {
   MapGrid map = Board({"1"});
   for (int r = 1; r <= 8; ++r) map[r][0] = {1, CellState::Stop};

@@ -35,13 +35,23 @@ TEST_F(GrabThrow, ChoosingAColumnMovesThePlayerWithinTheField) {
   EXPECT_EQ(game.CurColumn, 0);
 }
 
-TEST_F(GrabThrow, GrabAtNothingIsRefused) {
-  Play(Board({"1.11111111"}), 0);
-  PressAt(MouseButton::Left, 1);
-  EXPECT_EQ(game.CurColumn, 1);
-  EXPECT_EQ(game.State, GameState::NoDown);
-  EXPECT_EQ(game.Move, MoveState::Move);
-  EXPECT_THAT(cues.played, ElementsAre(cue::kNoDown));
+TEST_F(GrabThrow, PressesUnderAnEmptyColumn) {
+  // Any button with an empty hand is a refused grab; the right button with a hand only sounds.
+  struct Case { MouseButton button; int hand; GameState after; };
+  for (Case c : {Case{MouseButton::Left, 0, GameState::NoDown}, Case{MouseButton::Right, 0, GameState::NoDown},
+                 Case{MouseButton::Middle, 0, GameState::NoDown}, Case{MouseButton::Right, 2, GameState::Star}}) {
+    Play(Board({"1.11111111"}), 0);
+    game.State = GameState::Star;
+    game.HandKind = static_cast<std::int16_t>(c.hand == 0 ? 0 : 5);
+    game.HandCount = static_cast<std::int16_t>(c.hand);
+    cues.played.clear();
+    PressAt(c.button, 1);
+    EXPECT_EQ(game.CurColumn, 1);
+    EXPECT_EQ(game.State, c.after) << static_cast<int>(c.button) << " hand " << c.hand;
+    EXPECT_EQ(game.Move, MoveState::Move);
+    EXPECT_EQ(game.HandCount, c.hand);
+    EXPECT_THAT(cues.played, ElementsAre(cue::kNoDown));
+  }
 }
 
 TEST_F(GrabThrow, RightPressWithAHandOfAnotherKindOnlySounds) {

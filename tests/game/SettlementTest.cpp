@@ -146,7 +146,9 @@ TEST_F(Settlement, ALaterRemovalTakesOtherSlots) {
 }
 
 TEST_F(Settlement, WithEverySlotBusyPiecesVanishWithoutBlinking) {
-  for (auto& e : game.VanishEffects) e = VanishEffect{0, 0, 0, 1, kTrue, 0};
+  for (int i = 0; i < kVanishSlots; ++i)
+    game.VanishEffects[i] = VanishEffect{static_cast<std::int16_t>(i % kColumns), 5, 0, 1, kTrue, 1};
+  const auto busy = game.VanishEffects;
   Play(Board({"4", "4"}), 0);
   game.HandKind = 4;
   game.HandCount = 1;
@@ -154,6 +156,7 @@ TEST_F(Settlement, WithEverySlotBusyPiecesVanishWithoutBlinking) {
   while (game.Move == MoveState::Up) rules.StepThrow();
   EXPECT_EQ(game.Score, 3);
   EXPECT_EQ(game.Map[0][0].Kind, 0);
+  EXPECT_EQ(game.VanishEffects, busy);  // no blink started, none disturbed
 }
 
 TEST_F(Settlement, DescentOntoARowTenPieceLosesTheGameOnce) {
@@ -169,6 +172,37 @@ TEST_F(Settlement, DescentOntoARowTenPieceLosesTheGameOnce) {
   Frames(8);  // the loop keeps drawing; the check is not run again
   EXPECT_THAT(gameOver.scores, ElementsAre(42));
   EXPECT_EQ(drawing.calls.back(), "player");
+}
+
+TEST_F(Settlement, MovesUnderWayWhenTheGameEndsCompleteButScoreNothing) {
+  // Column 3 reaches row 10, and the descent of the first frame ends the game. Meanwhile column 0
+  // holds a throw in flight of three 2s, which would vanish on landing, or a grab of three 2s.
+  // Both complete; the throw lands under the new top row and stays.
+  const MapGrid losing = Board({"...1", "...1", "...1", "...1", "...1", "...1", "...1", "...1", "...1", "...1",
+                                "...1"});
+  for (bool throwing : {true, false}) {
+    MapGrid map = losing;
+    if (!throwing)
+      for (int r = 0; r < 3; ++r) map[r][0] = {2, CellState::Stop};
+    Play(map, 0);
+    game.State = GameState::Star;
+    game.Move = MoveState::Move;
+    game.Score = 7;
+    gameOver.scores.clear();
+    game.HandKind = throwing ? 2 : 0;
+    game.HandCount = throwing ? 3 : 0;
+    throwing ? rules.StartThrow() : PressAt(MouseButton::Left, 0);
+    game.DescentDue = kTrue;
+    Frame();
+    ASSERT_EQ(game.State, GameState::Over);
+    for (int guard = 0; game.Move != MoveState::Move && guard < 40; ++guard) Frame();
+    EXPECT_EQ(game.Move, MoveState::Move) << throwing;
+    EXPECT_EQ(game.HandCount, throwing ? 0 : 3);
+    const int landed = game.Map[1][0].Kind == 2 && game.Map[2][0].Kind == 2 && game.Map[3][0].Kind == 2;
+    EXPECT_EQ(landed, throwing);
+    EXPECT_EQ(game.Score, 7);
+    EXPECT_THAT(gameOver.scores, ElementsAre(7));
+  }
 }
 
 TEST_F(Settlement, GameOverHandsOnAScoreOfZeroToo) {

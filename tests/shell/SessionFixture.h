@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <set>
 
 #include "shell/GameFolder.h"
 #include "shell/Session.h"
@@ -61,11 +60,13 @@ struct FakeLoop : FrameLoop {
   bool Running() const override { return running; }
 };
 
-// Every picture loads (as a 1 x 1 surface) but those whose file name is listed as broken.
+// Every picture loads (as a 1 x 1 surface) but those whose path ends with a name listed as
+// broken ("ROverM.JPG", "gems/GameImages.JPG").
 struct FakePictures : PictureLoader {
-  std::set<std::string> broken;
+  std::vector<std::string> broken;
   std::optional<Surface> Load(const std::string& path) override {
-    if (broken.count(fs::path(path).filename().string())) return std::nullopt;
+    for (const std::string& name : broken)
+      if (path.ends_with("/" + name)) return std::nullopt;
     return Surface(1, 1);
   }
 };

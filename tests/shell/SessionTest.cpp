@@ -136,6 +136,26 @@ TEST_F(SessionFlow, AFailedSaveIsToldOnceAndTheGameStillEnds) {
   EXPECT_EQ(ended, 1);
 }
 
+TEST_F(SessionFlow, ABrokenSetAtTheFirstGameGivesWayToTheNextThatLoads) {
+  pictures.broken = {"gems/GameImages.JPG", "garden/GameMap.JPG"};
+  session->NewGameCommand();
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_THAT(dialogs.messages[0].text, HasSubstr("pics/gems/GameImages.JPG"));
+  EXPECT_THAT(dialogs.messages[1].text, HasSubstr("pics/garden/GameMap.JPG"));
+  EXPECT_EQ(session->settings().GameMain, 3);
+  EXPECT_EQ(game().State, GameState::Star);
+}
+
+TEST_F(SessionFlow, WithNoSetThatLoadsTheGameDoesNotStart) {
+  pictures.broken = {"GameImagesM.JPG"};
+  session->NewGameCommand();
+  ASSERT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_THAT(dialogs.messages[3].text, HasSubstr("游戏无法开始"));
+  EXPECT_EQ(game().State, GameState::NoStar);
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_FALSE(loop.running);
+}
+
 TEST_F(SessionFlow, HelpOpensTheFileOrSaysItIsMissing) {
   session->ShowHelp();
   EXPECT_THAT(dialogs.Captions(), ElementsAre("警告: 帮助文件丢失！"));
