@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/Frame.h"
+#include "platform/Random.h"
 #include "support/QuietPorts.h"
 #include "platform/qt/QtDesktop.h"
 #include "shell/FrameDriver.h"

@@ -7,7 +7,7 @@
 
 #include "game/GameState.h"
 #include "game/Ports.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 
 namespace pelmora {
 

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "game/Frame.h"
-#include "support/QuietPorts.h"
 #include "game/Rules.h"
+#include "platform/Random.h"
+#include "support/QuietPorts.h"
 
 namespace {
 
