@@ -110,8 +110,8 @@ TEST(GameFolders, AnInstalledGameFindsItsDataRelativeToTheExecutable) {
   };
   const Case cases[] = {
       {"a package under /usr", {{"/usr/share/games/pelmora", false}}, "/usr/games", "/usr/share/games/pelmora"},
-      {"a package extracted anywhere", {{"/tmp/x/usr/share/games/pelmora", false}}, "/tmp/x/usr/games",
-       "/tmp/x/usr/share/games/pelmora"},
+      {"a package extracted anywhere", {{"/srv/unpacked/usr/share/games/pelmora", false}}, "/srv/unpacked/usr/games",
+       "/srv/unpacked/usr/share/games/pelmora"},
       {"a home install", {{"/home/p/.local/share/games/pelmora", true}}, "/home/p/.local/bin",
        "/home/p/.local/share/games/pelmora"},
       {"games/ comes first", {{"/opt/share/pelmora", false}, {"/opt/share/games/pelmora", false}}, "/opt/bin",
