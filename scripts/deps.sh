@@ -10,6 +10,7 @@ packages=(
   fonts-wqy-microhei qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -24,20 +24,20 @@ class FlagScope {
   bool& flag_;
 };
 
-// The names of the ordinary, visible files in `folder`, sorted. The listing order of the file
-// system is arbitrary here, so sorting keeps the list (and which files make the cut) the same
-// from run to run. Errors end the listing with what was found so far.
-std::vector<std::string> OrdinaryFileNames(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
+struct Track {
+  std::string name;
+  std::string path;
+};
+
+// The ordinary, visible files in `folder`. Errors end the listing with what was found so far.
+void AddOrdinaryFiles(const std::filesystem::path& folder, std::vector<Track>& tracks) {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     std::string name = it->path().filename().string();
     std::error_code typeError;
     if (name.starts_with('.') || !it->is_regular_file(typeError)) continue;
-    names.push_back(std::move(name));
+    tracks.push_back({std::move(name), it->path().string()});
   }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 }  // namespace
@@ -49,19 +49,29 @@ Music::Music(MusicPlayer& player, Random& random, UserSettings& settings, std::s
 
 Music::~Music() { player_.OnStopped({}); }
 
-void Music::ScanMediaFolder() {
-  files_ = OrdinaryFileNames(GamePath(folder_, "\\media\\"));
-  if (files_.size() > kMaxMediaFiles) files_.resize(kMaxMediaFiles);
+void Music::ScanMediaFolder() { ScanMediaFolders({GamePath(folder_, "\\media\\")}); }
+
+void Music::ScanMediaFolders(const std::vector<std::string>& folders) {
+  std::vector<Track> tracks;
+  for (const std::string& folder : folders) AddOrdinaryFiles(folder, tracks);
+  // The listing order of the file system is arbitrary, so sorting keeps the list (and which
+  // files make the cut) the same from run to run.
+  std::stable_sort(tracks.begin(), tracks.end(), [](const Track& a, const Track& b) { return a.name < b.name; });
+  if (tracks.size() > kMaxMediaFiles) tracks.resize(kMaxMediaFiles);
+  files_.clear();
+  paths_.clear();
+  for (Track& t : tracks) {
+    files_.push_back(std::move(t.name));
+    paths_.push_back(std::move(t.path));
+  }
 }
 
 bool Music::PlayRandomTrack() {
   // Without a track the player would be handed the media folder itself.
   if (files_.empty()) return false;
   const int n = random_.Between1And(MediaCount());
-  // The name is already a name of this system; only the fixed part is written with backslashes.
-  const std::string path = GamePath(folder_, "\\media\\") + files_[n - 1];
   FlagScope commanding(commanding_);
-  player_.OpenAndPlay(path);
+  player_.OpenAndPlay(paths_[static_cast<std::size_t>(n - 1)]);
   return true;
 }
 

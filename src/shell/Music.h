@@ -19,7 +19,8 @@ class Music {
   // The media list has room for this many names.
   static constexpr std::size_t kMaxMediaFiles = 100;
 
-  // `gameFolder` is the game folder as joined text (the media folder is gameFolder + "\media\").
+  // `gameFolder` is the game folder as joined text (the media folder of ScanMediaFolder is
+  // gameFolder + "\media\").
   // Subscribes to the player's stopped notification until destroyed; the player, the random
   // source and the settings must outlive this object.
   Music(MusicPlayer& player, Random& random, UserSettings& settings, std::string gameFolder);
@@ -31,6 +32,10 @@ class Music {
   // sorted by name and cut to the first kMaxMediaFiles. A missing or unreadable folder gives an
   // empty list. Replaces the previous list.
   void ScanMediaFolder();
+  // The same over several folders (native paths), such as the shipped music and the player's
+  // own: their names merged in name order (a name in two folders is listed twice, the earlier
+  // folder's first), cut to kMaxMediaFiles in all. Each track is played from its own folder.
+  void ScanMediaFolders(const std::vector<std::string>& folders);
 
   // Hands the player a uniformly chosen track of the list. With an empty list nothing is handed
   // over and false is returned.
@@ -48,7 +53,9 @@ class Music {
   // Gives the player the volume MediaMax, limited to the player's 0..100.
   void ApplyVolume();
 
+  // The names of the listed tracks, and the full path of each.
   const std::vector<std::string>& MediaFiles() const { return files_; }
+  const std::vector<std::string>& MediaPaths() const { return paths_; }
   std::int16_t MediaCount() const { return static_cast<std::int16_t>(files_.size()); }
   std::int16_t MusicEnded() const { return musicEnded_; }
 
@@ -60,6 +67,7 @@ class Music {
   UserSettings& settings_;
   std::string folder_;
   std::vector<std::string> files_;
+  std::vector<std::string> paths_;  // paths_[i] is where files_[i] lies
   std::int16_t musicEnded_ = kFalse;
   // True while we are inside a call to the player: a stop it reports then is one we caused by
   // replacing or closing the track, not the end of a track.

@@ -323,6 +323,36 @@ TEST_F(MediaFolder, ScanKeepsTheFirstHundredNamesOfALargerFolder) {
   EXPECT_EQ(Drain(), Calls{folder.OpenCall("t100.ogg")});
 }
 
+TEST_F(MediaFolder, SeveralFoldersMergeByNameUpToAHundredInAllAndPlayFromTheirOwnFolder) {
+  testing::TempFolder own;  // the player's music beside the shipped tracks
+  const auto addOwn = [&](const std::string& name) { std::ofstream(own.Path() / name) << "track"; };
+  const auto numbered = [](char prefix, int i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%c%03d.ogg", prefix, i);
+    return std::string(name);
+  };
+  folder.AddMedia("a.ogg");
+  folder.AddMedia("c.ogg");
+  addOwn("b.ogg");
+  for (int i = 0; i < 60; ++i) {
+    folder.AddMedia(numbered('s', i));
+    addOwn(numbered('p', i));
+  }
+
+  music.ScanMediaFolders({folder.Media().string(), own.Path().string()});
+  ASSERT_EQ(music.MediaCount(), 100);
+  const auto& names = music.MediaFiles();
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 4),
+            (std::vector<std::string>{"a.ogg", "b.ogg", "c.ogg", "p000.ogg"}));
+  EXPECT_EQ(names.back(), "s036.ogg") << "the cut falls on the merged list, not on each folder";
+
+  settings.MediaON = kTrue;
+  random.values = {SequenceRandom::For(2, 100), SequenceRandom::For(100, 100)};
+  music.OnNewGame();
+  music.OnNewGame();
+  EXPECT_EQ(Drain(), (Calls{"open " + (own.Path() / "b.ogg").string(), folder.OpenCall("s036.ogg")}));
+}
+
 TEST_F(MediaFolder, ARescanReplacesTheList) {
   Scan({"a.ogg", "b.ogg"});
   fs::remove(folder.Media() / "a.ogg");

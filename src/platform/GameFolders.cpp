@@ -1,0 +1,117 @@
+#include "platform/GameFolders.h"
+
+#include <filesystem>
+
+namespace pelmora {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kSettingsName[] = "VornPGame.ini";
+
+// `folder`/`name` without "." and ".." steps or a trailing separator. Lexical only: the folder
+// of the executable comes with its links resolved, so ".." from it is the real parent.
+std::string Join(const std::string& folder, const std::string& name) {
+  fs::path p = (fs::path(folder) / name).lexically_normal();
+  if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
+  return p.string();
+}
+
+bool HoldsImages(const FolderFiles& files, const std::string& folder) {
+  return files.IsDirectory(Join(folder, "images"));
+}
+
+// The installed game's data: beside the executable, or in a share folder beside its bin folder.
+// Without any, the executable's folder, where start-up then names the missing picture.
+std::string FindGameFolder(const std::string& exeFolder, const FolderFiles& files) {
+  for (const char* relative : {".", "../share/games/pelmora", "../share/pelmora"}) {
+    const std::string candidate = Join(exeFolder, relative);
+    if (HoldsImages(files, candidate)) return candidate;
+  }
+  return Join(exeFolder, ".");
+}
+
+// An XDG base folder: the variable when it holds an absolute path (anything else is ignored, as
+// the XDG rules say), else `fallback` under an absolute HOME; nothing without either.
+std::optional<std::string> BaseFolder(const Environment& env, const char* variable, const char* fallback) {
+  const auto usable = [](const std::optional<std::string>& v) { return v && fs::path(*v).is_absolute(); };
+  if (const auto value = env.Get(variable); usable(value)) return Join(*value, ".");
+  if (const auto home = env.Get("HOME"); usable(home)) return Join(*home, fallback);
+  return std::nullopt;
+}
+
+std::string Parent(const std::string& file) { return fs::path(file).parent_path().string(); }
+
+std::string LossMessage(const std::string& problem, bool settingsLost, bool scoresLost) {
+  const char* what = settingsLost && scoresLost ? "设置和成绩" : settingsLost ? "设置" : "成绩";
+  return problem + "\n游戏可以照常进行，但" + what + "将无法保存。";
+}
+
+}  // namespace
+
+GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env) {
+  GameFolders f;
+  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder)) {
+    f.Mode = FolderMode::Portable;
+    f.GameFolder = Join(exeFolder, ".");
+    f.SettingsFile = f.SettingsReadFile = Join(f.GameFolder, kSettingsName);
+    f.SettingsTempFile = Join(f.GameFolder, "me.tmp");
+    f.LeaderboardFile = Join(f.GameFolder, "data.dat");
+    f.MusicFolders = {Join(f.GameFolder, "media")};
+    return f;
+  }
+
+  f.Mode = FolderMode::Installed;
+  f.GameFolder = FindGameFolder(exeFolder, files);
+  f.MusicFolders = {Join(f.GameFolder, "media")};
+  const auto config = BaseFolder(env, "XDG_CONFIG_HOME", ".config");
+  const auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
+  if (config) {
+    f.SettingsFile = f.SettingsReadFile = Join(*config, std::string("pelmora/") + kSettingsName);
+    f.SettingsTempFile = Join(*config, "pelmora/me.tmp");
+  } else {
+    f.SettingsReadFile = Join(f.GameFolder, kSettingsName);
+  }
+  if (data) {
+    f.LeaderboardFile = Join(*data, "pelmora/data.dat");
+    // A game folder installed as the player's own data folder must not list its music twice.
+    const std::string media = Join(*data, "pelmora/media");
+    if (media != f.MusicFolders.front()) f.MusicFolders.push_back(media);
+  }
+  if (!config || !data) f.Message = LossMessage("找不到玩家的主文件夹（环境变量 HOME）。", !config, !data);
+  return f;
+}
+
+void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
+  if (folders.Mode != FolderMode::Installed) return;
+  std::string failed;  // the first folder or file that could not be made
+  bool settingsLost = false;
+  bool scoresLost = false;
+
+  if (!folders.SettingsFile.empty()) {
+    const std::string shipped = Join(folders.GameFolder, kSettingsName);
+    const std::string folder = Parent(folders.SettingsFile);
+    if (!files.MakeDirectories(folder)) {
+      failed = folder;
+      settingsLost = true;
+    } else if (!files.Exists(folders.SettingsFile) && files.Exists(shipped) &&
+               !files.CopyFileBytes(shipped, folders.SettingsFile)) {
+      failed = folders.SettingsFile;
+      settingsLost = true;
+    }
+    if (settingsLost) folders.SettingsReadFile = shipped;
+  }
+  if (!folders.LeaderboardFile.empty()) {
+    const std::string folder = Parent(folders.LeaderboardFile);
+    if (!files.MakeDirectories(folder)) {
+      if (failed.empty()) failed = folder;
+      scoresLost = true;
+    }
+  }
+  // What Choose found missing already is told; a second message would only repeat it.
+  if (!failed.empty() && folders.Message.empty())
+    folders.Message = LossMessage("无法创建 " + failed + "。", settingsLost, scoresLost);
+}
+
+}  // namespace pelmora
