@@ -146,6 +146,18 @@ TEST_F(MainWindow, SwitchesArePaintedOrangeOnGreenAllAroundTheirBoxes) {
   }
 }
 
+TEST_F(MainWindow, TheBackgroundPictureCoversTheWholeClientArea) {
+  const QImage shot = Shot();
+  const QImage picture = Ui("MainBack.png");
+  ASSERT_TRUE(picture.rect().contains(shot.rect()))
+      << "a " << picture.width() << " x " << picture.height() << " picture leaves an edge to the fill colour";
+  // No control reaches the right or the bottom edge.
+  const int right = shot.width() - 1;
+  const int bottom = shot.height() - 1;
+  for (int y = 0; y <= bottom; ++y) ASSERT_EQ(shot.pixel(right, y), picture.pixel(right, y)) << right << "," << y;
+  for (int x = 0; x <= right; ++x) ASSERT_EQ(shot.pixel(x, bottom), picture.pixel(x, bottom)) << x << "," << bottom;
+}
+
 TEST_F(MainWindow, TheGameCursorShowsOverTheControlsOnly) {
   for (QWidget* w : std::initializer_list<QWidget*>{W().PicGameMap(), W().ComBox(1), W().ComBox(2), W().ComBox(4),
                                                    W().ComZNJB(), W().LabZNJB(3), W().CheckMediaON(),
