@@ -21,6 +21,12 @@ constexpr int kFirstRowY = 72;
 constexpr int kRowPitch = 16;
 // A 12-pixel font keeps one line of text within the 16-pixel row pitch.
 constexpr int kLabelFontPixels = 12;
+constexpr int kNameX = 64;
+constexpr int kScoreX = 152;
+// A name may fill its 16 bytes with 16 wide letters or 8 Chinese characters, wider than the 88
+// pixels up to the score. It ends, cut with an ellipsis, the same 4 pixels before the score
+// column that the places leave before the names.
+constexpr int kNameWidth = kScoreX - kNameX - 4;
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -39,8 +45,8 @@ FrmPXB::FrmPXB(const PXBList& list, QWidget* owner, const QString& gameFolder)
     const PXBEntry& entry = list[row];
     const int y = kFirstRowY + kRowPitch * (i - 1);
     label1_[row] = MakeLabel(QString::fromUtf8(kPlaces[row]), 24, y);
-    labName_[row] = MakeLabel(FromUtf8(entry.Name), 64, y);
-    labScore_[row] = MakeLabel(QString::number(entry.Score), 152, y);
+    labName_[row] = MakeLabel(FromUtf8(entry.Name), kNameX, y, kNameWidth);
+    labScore_[row] = MakeLabel(QString::number(entry.Score), kScoreX, y);
     labDate_[row] = MakeLabel(FromUtf8(entry.Date), 248, y);
   }
 
@@ -66,11 +72,13 @@ void FrmPXB::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, background_);
 }
 
-QLabel* FrmPXB::MakeLabel(const QString& text, int x, int y) {
-  auto* label = new QLabel(text, this);
+QLabel* FrmPXB::MakeLabel(const QString& text, int x, int y, int maxWidth) {
+  auto* label = new QLabel(this);
   QFont font = label->font();
   font.setPixelSize(kLabelFontPixels);
   label->setFont(font);
+  label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, maxWidth));
+  label->setMaximumWidth(maxWidth);  // and the label clips whatever the metrics missed
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
   label->setPalette(palette);

@@ -34,7 +34,8 @@ class FrmPXB final : public QDialog {
   // The opacity of the whole window, 0 (invisible) .. 255 (opaque).
   void tmFrom(int alpha);
 
-  // The controls of row i = 1..10: place, name, score, date; and the close button.
+  // The controls of row i = 1..10: place, name (cut with an ellipsis before the score column),
+  // score, date; and the close button.
   QLabel* Label1(int i) const { return label1_.at(static_cast<std::size_t>(i - 1)); }
   QLabel* LabName(int i) const { return labName_.at(static_cast<std::size_t>(i - 1)); }
   QLabel* LabScore(int i) const { return labScore_.at(static_cast<std::size_t>(i - 1)); }
@@ -45,7 +46,8 @@ class FrmPXB final : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QLabel* MakeLabel(const QString& text, int x, int y);
+  // A red label sized to its text, cut with an ellipsis to at most `maxWidth` pixels.
+  QLabel* MakeLabel(const QString& text, int x, int y, int maxWidth = QWIDGETSIZE_MAX);
   void CentreOver(QWidget* owner);
 
   QPixmap background_;

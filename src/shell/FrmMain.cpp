@@ -116,6 +116,8 @@ void FrmMain::BuildSwitches() {
     auto* box = new QCheckBox(caption, this);
     box->setGeometry(x, 480, 49, 17);
     box->setCursor(gameCursor_);
+    // A check box fills its background with the Button colour unless told otherwise.
+    box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, QColor(192, 255, 192));

@@ -148,6 +148,38 @@ TEST_F(FrmPXBTest, BackgroundPictureSitsAtTheCornerAndTheLabelsDrawRedOnIt) {
   EXPECT_EQ(window.LabName(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
+// The longest names the file holds, 16 bytes: 16 wide letters, or 8 Chinese characters.
+TEST_F(FrmPXBTest, ALongNameIsCutShortOfTheScoreWhichShowsAsWithoutAName) {
+  folder.WriteBackground();
+  PXBList named = ThreeRows();
+  named[0].Name = "WWWWWWWWWWWWWWWW";
+  named[1].Name = "八个汉字的长名字";
+  PXBList nameless = named;
+  for (PXBEntry& row : nameless) row.Name.clear();
+  FrmPXB window(named, &owner, folder.Path());
+  FrmPXB reference(nameless, &owner, folder.Path());
+  const QImage shot = window.grab().toImage();
+  const QImage without = reference.grab().toImage();
+  const int scoreColumn = window.LabScore(1)->x();
+  for (int i = 1; i <= 3; ++i) {
+    SCOPED_TRACE(i);
+    const QRect name = window.LabName(i)->geometry();
+    EXPECT_LE(name.right(), scoreColumn - 4) << "a gap before the score";
+    // From a few pixels before the score column on, the row is painted exactly as if it had no
+    // name: the score and the date are whole.
+    const int top = 72 + 16 * (i - 1);
+    for (int y = top; y < top + 16; ++y)
+      for (int x = scoreColumn - 4; x < FrmPXB::kWidth; ++x)
+        ASSERT_EQ(shot.pixel(x, y), without.pixel(x, y)) << x << "," << y;
+  }
+  // The cut name keeps its beginning and says that it goes on; a name that fits stays whole.
+  EXPECT_TRUE(window.LabName(1)->text().startsWith("WWWW")) << window.LabName(1)->text().toStdString();
+  EXPECT_TRUE(window.LabName(1)->text().endsWith(QChar(0x2026)));
+  EXPECT_TRUE(window.LabName(2)->text().startsWith(QStringLiteral("八个汉字")));
+  EXPECT_TRUE(window.LabName(2)->text().endsWith(QChar(0x2026)));
+  EXPECT_EQ(window.LabName(3)->text(), QStringLiteral("<b>x</b>"));
+}
+
 TEST_F(FrmPXBTest, MissingBackgroundPictureLeavesThePlainWindowColour) {
   FrmPXB window(PXBList{}, &owner, folder.Path());
   const QImage shot = window.grab().toImage();

@@ -93,53 +93,35 @@ bool QtCuePlayer::IsSounding(std::string_view name) const {
 
 QtMusicPlayer::QtMusicPlayer() : anchor_(std::make_unique<QObject>()) {}
 
-QtMusicPlayer::~QtMusicPlayer() {
-  // The player reports its own stop while it is destroyed; nobody is listening any more.
-  if (player_) QObject::disconnect(player_.get(), nullptr, nullptr, nullptr);
-}
+QtMusicPlayer::~QtMusicPlayer() { Retire(); }
 
-QMediaPlayer& QtMusicPlayer::Player() {
-  if (player_) return *player_;
+void QtMusicPlayer::OpenAndPlay(const std::string& path) {
+  Retire();
+  const std::uint64_t track = ++track_;
+  ended_ = false;
   player_ = std::make_unique<QMediaPlayer>();
   output_ = new QAudioOutput(player_.get());
   output_->setVolume(volume_);
   player_->setAudioOutput(output_);
-  QObject::connect(player_.get(), &QMediaPlayer::playbackStateChanged, player_.get(),
-                   [this](QMediaPlayer::PlaybackState state) {
-                     if (state == QMediaPlayer::StoppedState && open_ && !commanding_) Report();
+  // The anchor is the receiver, so that Retire() cuts exactly these two off.
+  QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, anchor_.get(),
+                   [this, track](QMediaPlayer::MediaStatus status) {
+                     if (status == QMediaPlayer::EndOfMedia) ReportLater(track);
                    });
-  QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, player_.get(), [this] { TrackFailed(); });
-  return *player_;
-}
-
-template <class Command>
-void QtMusicPlayer::Run(Command command) {
-  commanding_ = true;
-  command(Player());
-  commanding_ = false;
-}
-
-void QtMusicPlayer::OpenAndPlay(const std::string& path) {
-  ++track_;
-  open_ = true;
-  Run([&](QMediaPlayer& p) {
-    p.setSource(FileUrl(path));
-    p.play();
-  });
+  QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, anchor_.get(), [this, track] { TrackFailed(track); });
+  player_->setSource(FileUrl(path));
+  if (player_) player_->play();  // gone if the source failed at once
 }
 
 void QtMusicPlayer::Play() {
-  if (player_) Run([](QMediaPlayer& p) { p.play(); });
+  if (!player_) return;
+  ended_ = false;  // a track played again may end again
+  player_->play();
 }
 
 void QtMusicPlayer::Close() {
+  Retire();
   ++track_;
-  open_ = false;
-  if (!player_) return;
-  Run([](QMediaPlayer& p) {
-    p.stop();
-    p.setSource(QUrl());
-  });
 }
 
 void QtMusicPlayer::SetVolume(int volume0to100) {
@@ -149,25 +131,35 @@ void QtMusicPlayer::SetVolume(int volume0to100) {
 
 void QtMusicPlayer::OnStopped(std::function<void()> handler) { onStopped_ = std::move(handler); }
 
-void QtMusicPlayer::TrackFailed() {
-  // A failed GStreamer pipeline blocks for a second when it is stopped or given a new source,
-  // which would freeze the game; a fresh player is made for the next track instead. The broken
-  // one is silenced and deleted once we are out of its signal.
-  QMediaPlayer* broken = player_.release();
+void QtMusicPlayer::Retire() {
+  if (!player_) return;
+  // Cut off before stopping: the stop, and whatever the backend still has to say about this
+  // track, is not the end of the track the game is waiting for.
+  QObject::disconnect(player_.get(), nullptr, anchor_.get(), nullptr);
+  player_.reset();  // stops the pipeline and releases the file
   output_ = nullptr;
-  QObject::disconnect(broken, nullptr, nullptr, nullptr);
-  broken->deleteLater();
-  if (!open_) return;  // the pipeline of a closed track complaining on its way out
-  // Reported from the event loop: an error raised inside one of our own calls still arrives,
-  // after the caller has finished starting the track.
-  QTimer::singleShot(0, anchor_.get(), [this, track = track_] {
-    if (track == track_) Report();
-  });
 }
 
-void QtMusicPlayer::Report() {
-  const auto handler = onStopped_;  // the handler may replace itself
-  if (handler) handler();
+void QtMusicPlayer::TrackFailed(std::uint64_t track) {
+  // A failed GStreamer pipeline blocks for a second when it is stopped or given a new source,
+  // which would freeze the game; the next track gets a player of its own anyway. The broken one
+  // is cut off and deleted once we are out of its signal.
+  QMediaPlayer* broken = player_.release();
+  output_ = nullptr;
+  QObject::disconnect(broken, nullptr, anchor_.get(), nullptr);
+  broken->deleteLater();
+  ReportLater(track);
+}
+
+void QtMusicPlayer::ReportLater(std::uint64_t track) {
+  // Always from the event loop, also for an error raised inside one of our own calls; by then
+  // the track may have been replaced or closed, and then its end is nobody's business.
+  QTimer::singleShot(0, anchor_.get(), [this, track] {
+    if (track != track_ || ended_) return;
+    ended_ = true;
+    const auto handler = onStopped_;  // the handler may replace itself
+    if (handler) handler();
+  });
 }
 
 }  // namespace pelmora

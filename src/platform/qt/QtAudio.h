@@ -50,9 +50,12 @@ class QtCuePlayer final : public CueSink {
   Cue* sounding_ = nullptr;
 };
 
-// One track at a time with QMediaPlayer. A track that cannot be played (missing file, unknown
-// format, a broken output) counts as stopped and is reported like the end of a track, from the
-// event loop, never from inside one of these calls.
+// One track at a time, each on a QMediaPlayer of its own. Only the end of the current track is
+// reported: the player of a track that is replaced or closed is cut off from us before it is
+// stopped, so none of its events, however late GStreamer delivers them, reaches the game; and
+// only the end of the media counts, not any stop. A track that cannot be played (missing file,
+// unknown format, a broken output) counts as stopped too. Reports come from the event loop,
+// never from inside one of these calls, and at most once for each time a track is played.
 class QtMusicPlayer final : public MusicPlayer {
  public:
   QtMusicPlayer();
@@ -67,23 +70,19 @@ class QtMusicPlayer final : public MusicPlayer {
   void OnStopped(std::function<void()> handler) override;
 
  private:
-  QMediaPlayer& Player();
-  template <class Command> void Run(Command command);
-  void TrackFailed();
-  void Report();
+  void Retire();
+  void TrackFailed(std::uint64_t track);
+  void ReportLater(std::uint64_t track);
 
-  std::unique_ptr<QMediaPlayer> player_;  // made on first use; owns its QAudioOutput
+  std::unique_ptr<QMediaPlayer> player_;  // the current track's, owning its QAudioOutput; none after Close
   QAudioOutput* output_ = nullptr;
   float volume_ = 1.0f;
   std::function<void()> onStopped_;
-  // True inside our own calls to the player: the stop of a track we replace or close is ours.
-  bool commanding_ = false;
-  // A track has been opened and not closed since.
-  bool open_ = false;
-  // Counts the tracks opened and closed, so that a deferred failure report of a track that has
-  // since been replaced or closed is dropped.
+  // The number of the current track: every open and every close starts a new one, so a report
+  // still on its way for an earlier track is dropped.
   std::uint64_t track_ = 0;
-  std::unique_ptr<QObject> anchor_;  // lifetime of deferred reports
+  bool ended_ = false;                // the current track's end has been reported
+  std::unique_ptr<QObject> anchor_;   // receiver of the players' signals and of deferred reports
 };
 
 }  // namespace pelmora

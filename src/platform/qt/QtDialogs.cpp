@@ -2,19 +2,40 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <vector>
 
 namespace pelmora {
 
 namespace {
 
-QMessageBox::StandardButtons ButtonsOf(Buttons b) {
+struct Choice {
+  Answer answer;
+  const char* text;
+};
+
+// The buttons of each box, left to right, with what Enter and what Esc (or closing the box)
+// choose. Enter takes the first button, as the game's boxes have always done; in particular
+// Abort ends the key-not-found box, which Retry and Ignore would only bring back.
+struct ButtonSet {
+  std::vector<Choice> choices;
+  Answer enter;
+  Answer escape;
+};
+
+const ButtonSet& SetOf(Buttons b) {
+  static const ButtonSet ok{{{Answer::Ok, "确定"}}, Answer::Ok, Answer::Ok};
+  static const ButtonSet okCancel{{{Answer::Ok, "确定"}, {Answer::Cancel, "取消"}}, Answer::Ok, Answer::Cancel};
+  static const ButtonSet yesNo{{{Answer::Yes, "是(&Y)"}, {Answer::No, "否(&N)"}}, Answer::Yes, Answer::No};
+  static const ButtonSet abortRetryIgnore{
+      {{Answer::Abort, "中止"}, {Answer::Retry, "重试"}, {Answer::Ignore, "忽略"}}, Answer::Abort, Answer::Abort};
   switch (b) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case Buttons::Ok: return ok;
+    case Buttons::OkCancel: return okCancel;
+    case Buttons::YesNo: return yesNo;
+    case Buttons::AbortRetryIgnore: return abortRetryIgnore;
   }
-  return QMessageBox::Ok;
+  return ok;
 }
 
 QMessageBox::Icon IconOf(Icon i) {
@@ -27,38 +48,28 @@ QMessageBox::Icon IconOf(Icon i) {
   return QMessageBox::NoIcon;
 }
 
-// What closing the box with Escape or the window's close button means for each set of buttons.
-Answer EscapeAnswer(Buttons b) {
-  switch (b) {
-    case Buttons::Ok: return Answer::Ok;
-    case Buttons::OkCancel: return Answer::Cancel;
-    case Buttons::YesNo: return Answer::No;
-    case Buttons::AbortRetryIgnore: return Answer::Abort;
-  }
-  return Answer::Cancel;
-}
-
-Answer AnswerOf(int button, Buttons asked) {
-  switch (button) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Abort: return Answer::Abort;
-    case QMessageBox::Retry: return Answer::Retry;
-    case QMessageBox::Ignore: return Answer::Ignore;
-    default: return EscapeAnswer(asked);
-  }
-}
-
 }  // namespace
 
 Answer QtDialogs::Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
   // The game's texts break their lines the Windows way (CR LF); a label wants plain LF.
   const QString body = QString::fromStdString(text).replace("\r\n", "\n");
-  QMessageBox box(IconOf(icon), QString::fromStdString(caption), body, ButtonsOf(buttons), owner_.data());
-  if (buttons == Buttons::AbortRetryIgnore) box.setEscapeButton(QMessageBox::Abort);
-  return AnswerOf(box.exec(), buttons);
+  QMessageBox box(IconOf(icon), QString::fromStdString(caption), body, QMessageBox::NoButton, owner_.data());
+  // Qt's standard buttons are placed by role, in an order that each platform's button-box layout
+  // chooses (Abort, a rejecting button, lands right of Retry and Ignore on Windows and left of
+  // them elsewhere). Buttons that share one role keep the order they are added in on every
+  // layout, and ActionRole is never reversed, so each box shows its buttons as listed.
+  const ButtonSet& set = SetOf(buttons);
+  std::vector<std::pair<const QAbstractButton*, Answer>> answers;
+  for (const Choice& choice : set.choices) {
+    QPushButton* button = box.addButton(QString::fromUtf8(choice.text), QMessageBox::ActionRole);
+    answers.emplace_back(button, choice.answer);
+    if (choice.answer == set.enter) box.setDefaultButton(button);
+    if (choice.answer == set.escape) box.setEscapeButton(button);
+  }
+  box.exec();
+  for (const auto& [button, answer] : answers)
+    if (button == box.clickedButton()) return answer;
+  return set.escape;
 }
 
 std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
