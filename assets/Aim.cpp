@@ -2,11 +2,13 @@
 
 #include <QLinearGradient>
 
+#include "Geometry.h"
+
 namespace pelmora::assets {
 
 namespace {
 
-constexpr int kSize = 36;
+constexpr int kSize = layout::kCell;
 const QColor kRim(30, 26, 60);
 
 // The arrow pointing down; the throw arrow is the same picture turned upside down.
@@ -73,12 +75,12 @@ ArrowPictures GrabArrow() { return Arrow(false, QColor(255, 236, 90), QColor(255
 ArrowPictures ThrowArrow() { return Arrow(true, QColor(120, 255, 214), QColor(0, 180, 140)); }
 
 SpritePair GuideDash() {
-  QImage art = Canvas(kSize, 8);
+  QImage art = Canvas(kSize, layout::kDashHeight);
   QPainter p(&art);
   Smooth(p);
   p.setPen(Qt::NoPen);
   p.setBrush(kRim);
-  p.drawRoundedRect(QRectF(15, 0, 6, 8), 2.6, 2.6);
+  p.drawRoundedRect(QRectF(15, 0, 6, layout::kDashHeight), 2.6, 2.6);
   p.setBrush(QColor(255, 246, 200));
   p.drawRoundedRect(QRectF(16.2, 1.1, 3.6, 5.8), 1.6, 1.6);
   p.end();

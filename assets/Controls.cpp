@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "Art.h"
-#include "MainBack.h"
+#include "Geometry.h"
 
 namespace pelmora::assets {
 
@@ -26,11 +26,11 @@ ButtonLook LookOf(ButtonKind kind) {
 
 QRect PlaceOf(ButtonKind kind) {
   switch (kind) {
-    case ButtonKind::NewGame: return layout::kNewGame;
-    case ButtonKind::Exit: return layout::kExit;
+    case ButtonKind::NewGame: return ToQRect(layout::kNewGameButton);
+    case ButtonKind::Exit: return ToQRect(layout::kExitButton);
     case ButtonKind::Menu: break;
   }
-  return layout::kMenu;
+  return ToQRect(layout::kMenuButton);
 }
 
 // A small symbol left of the caption: play, door-arrow, menu lines.
@@ -107,7 +107,7 @@ QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover) {
 }
 
 QImage SliderPicture(const QImage& background, int position) {
-  QImage img = background.copy(layout::kSlider).convertToFormat(QImage::Format_RGB32);
+  QImage img = background.copy(ToQRect(layout::kModeSlider)).convertToFormat(QImage::Format_RGB32);
   QPainter p(&img);
   Smooth(p);
   static const QColor modeColour[4] = {QColor(128, 128, 255), QColor(0, 150, 0), QColor(240, 30, 30), QColor(255, 128, 0)};

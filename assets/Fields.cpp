@@ -7,17 +7,15 @@
 #include <cmath>
 
 #include "Dice.h"
+#include "game/Board.h"
 
 namespace pelmora::assets {
 
 namespace {
 
-constexpr int kColumns = 10;
-constexpr int kCell = 36;
-
 // Every other column a shade lighter, so the eye finds the columns without grid lines.
 void DrawLanes(QPainter& p, QColor light) {
-  for (int c = 1; c < kColumns; c += 2) p.fillRect(QRectF(8 + c * kCell, 0, kCell, kLimitTop), light);
+  for (int c = 1; c < kColumns; c += 2) p.fillRect(QRectF(layout::CellX(c), 0, layout::kCell, kLimitTop), light);
 }
 
 // A crystal: a six-sided prism standing on the ground, leaning by angle degrees.

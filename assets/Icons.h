@@ -7,7 +7,7 @@
 namespace pelmora::assets {
 
 QImage IconPicture(int size);
-// 32 x 32, the tip of the pointer (the hot spot) at (5, 0).
+// layout::kCursorSize square, the tip of the pointer at the hot spot (layout::kCursorHotX, kCursorHotY).
 QImage CursorPicture();
 
 }  // namespace pelmora::assets

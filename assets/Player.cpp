@@ -11,7 +11,7 @@ namespace pelmora::assets {
 
 namespace {
 
-constexpr int kFrame = 72;
+constexpr int kFrame = layout::kPlayerSize;
 // The hand's heap is centred at x 35.5 (see the header), so the body is too.
 constexpr double kCx = 35.5;
 
@@ -347,10 +347,10 @@ void DrawHands(QPainter& p, int pieces) {
 }
 
 SpritePair PlayerStrip(PlayerAnimation animation) {
-  QImage art = Canvas(kFrame * 4, kFrame);
+  QImage art = Canvas(kFrame * layout::kPlayerFrames, kFrame);
   QPainter p(&art);
   Smooth(p);
-  for (int f = 0; f < 4; ++f) {
+  for (int f = 0; f < layout::kPlayerFrames; ++f) {
     p.save();
     p.setClipRect(f * kFrame, 0, kFrame, kFrame);
     p.translate(f * kFrame, 0);

@@ -7,6 +7,7 @@
 
 #include "Art.h"
 #include "Dice.h"
+#include "Geometry.h"
 #include "Logo.h"
 #include "Pieces.h"
 #include "Player.h"
@@ -15,7 +16,7 @@
 namespace pelmora::assets {
 
 QImage SplashPicture() {
-  constexpr int w = 279, h = 278;
+  constexpr int w = layout::kSplashWidth, h = layout::kSplashHeight;
   QImage img = Opaque(w, h, Qt::black);
   QPainter p(&img);
   Smooth(p);
@@ -40,9 +41,9 @@ QImage SplashPicture() {
   p.translate(w / 2.0 - 35.5 * 1.35, 268 - 70 * 1.35);
   p.scale(1.35, 1.35);
   DrawPlayerCheerful(p);
-  DrawPiece(p, PieceStyle::Gems, 4, QPointF(8, 26));
-  DrawPiece(p, PieceStyle::Gems, 4, QPointF(28, 26));
-  DrawPiece(p, PieceStyle::Gems, 4, QPointF(18, 16));
+  DrawPiece(p, PieceStyle::Gems, 4, kHandLeft);
+  DrawPiece(p, PieceStyle::Gems, 4, kHandRight);
+  DrawPiece(p, PieceStyle::Gems, 4, kHandTop);
   DrawHands(p, 3);
   p.restore();
   DrawLogo(p, QPointF(w / 2.0, 58), 42);

@@ -1,5 +1,5 @@
 #pragma once
-// "images/Long.JPG", 279 x 278: the splash picture shown while the game loads.
+// "images/Long.JPG", the size of the splash window: the splash picture shown while the game loads.
 
 #include <QImage>
 

@@ -16,36 +16,83 @@
 #include <vector>
 
 #include "AssetSupport.h"
+#include "game/Board.h"
 #include "platform/TextCodec.h"
+#include "view/Layout.h"
 
 namespace pelmora::testing {
 namespace {
 
 struct Expected {
   const char* path;
-  int width, height;
+  QSize size;
 };
 
+constexpr int kCell = layout::kCell;
+constexpr QSize kField(layout::kFieldWidth, layout::kFieldHeight);
+constexpr QSize kStrip(layout::kPlayerSize * layout::kPlayerFrames, layout::kPlayerSize);
+constexpr QSize kFrame(layout::kPlayerSize, layout::kPlayerSize);
+constexpr QSize kPieces(kCell, kKinds * kCell);
+constexpr QSize kArrow(kCell, kCell);
+constexpr QSize kDash(kCell, layout::kDashHeight);
+constexpr QSize kButton(layout::kNewGameButton.w, layout::kNewGameButton.h);
+constexpr QSize kSlider(layout::kModeSlider.w, layout::kModeSlider.h);
+
 const Expected kPictures[] = {
-    {"images/GameMap.JPG", 376, 480},   {"images/GameMapM.JPG", 376, 480}, {"images/RDown.JPG", 288, 72},
-    {"images/RDownM.JPG", 288, 72},     {"images/ROver.JPG", 288, 72},     {"images/ROverM.JPG", 288, 72},
-    {"images/RStar.JPG", 288, 72},      {"images/RStarM.JPG", 288, 72},    {"images/RNoDown.JPG", 288, 72},
-    {"images/RNoDownM.JPG", 288, 72},   {"images/1Hand.JPG", 72, 72},      {"images/1HandM.JPG", 72, 72},
-    {"images/2Hand.JPG", 72, 72},       {"images/2HandM.JPG", 72, 72},     {"images/Number1.JPG", 150, 25},
-    {"images/JTDown0.JPG", 36, 36},     {"images/JTDown1.JPG", 36, 36},    {"images/JTDown2.JPG", 36, 36},
-    {"images/JTUp0.JPG", 36, 36},       {"images/JTUp1.JPG", 36, 36},      {"images/JTUp2.JPG", 36, 36},
-    {"images/Line.JPG", 36, 8},         {"images/LineM.JPG", 36, 8},       {"images/Long.JPG", 279, 278},
-    {"ui/MainBack.png", 650, 551},      {"ui/Icon32.png", 32, 32},         {"ui/Icon48.png", 48, 48},
-    {"ui/Icon64.png", 64, 64},          {"ui/Icon128.png", 128, 128},      {"ui/Icon256.png", 256, 256},
-    {"ui/Cursor.png", 32, 32},          {"ui/NewGame.png", 159, 47},       {"ui/NewGameHover.png", 159, 47},
-    {"ui/Exit.png", 159, 47},           {"ui/ExitHover.png", 159, 47},     {"ui/Menu.png", 159, 47},
-    {"ui/MenuHover.png", 159, 47},      {"ui/Slider1.png", 39, 90},        {"ui/Slider2.png", 39, 90},
-    {"ui/Slider3.png", 39, 90},         {"ui/Slider4.png", 39, 90},        {"ui/ScoreStart.png", 122, 27},
-    {"ui/PxbBack.png", 359, 287},       {"pics/gems/GameMap.JPG", 376, 480}, {"pics/gems/GameImages.JPG", 36, 288},
-    {"pics/gems/GameImagesM.JPG", 36, 288}, {"pics/garden/GameMap.JPG", 376, 480},
-    {"pics/garden/GameImages.JPG", 36, 288}, {"pics/garden/GameImagesM.JPG", 36, 288},
-    {"pics/winter/GameMap.JPG", 376, 480}, {"pics/winter/GameImages.JPG", 36, 288},
-    {"pics/winter/GameImagesM.JPG", 36, 288}, {"pics/winter/Snow.JPG", 152, 19}, {"pics/winter/SnowM.JPG", 152, 19},
+    {"images/GameMap.JPG", kField},
+    {"images/GameMapM.JPG", kField},
+    {"images/RDown.JPG", kStrip},
+    {"images/RDownM.JPG", kStrip},
+    {"images/ROver.JPG", kStrip},
+    {"images/ROverM.JPG", kStrip},
+    {"images/RStar.JPG", kStrip},
+    {"images/RStarM.JPG", kStrip},
+    {"images/RNoDown.JPG", kStrip},
+    {"images/RNoDownM.JPG", kStrip},
+    {"images/1Hand.JPG", kFrame},
+    {"images/1HandM.JPG", kFrame},
+    {"images/2Hand.JPG", kFrame},
+    {"images/2HandM.JPG", kFrame},
+    {"images/Number1.JPG", {10 * layout::kDigitWidth, layout::kDigitHeight}},
+    {"images/JTDown0.JPG", kArrow},
+    {"images/JTDown1.JPG", kArrow},
+    {"images/JTDown2.JPG", kArrow},
+    {"images/JTUp0.JPG", kArrow},
+    {"images/JTUp1.JPG", kArrow},
+    {"images/JTUp2.JPG", kArrow},
+    {"images/Line.JPG", kDash},
+    {"images/LineM.JPG", kDash},
+    {"images/Long.JPG", {layout::kSplashWidth, layout::kSplashHeight}},
+    {"ui/MainBack.png", {layout::kClientWidth - 1, layout::kClientHeight}},
+    {"ui/Icon32.png", {32, 32}},
+    {"ui/Icon48.png", {48, 48}},
+    {"ui/Icon64.png", {64, 64}},
+    {"ui/Icon128.png", {128, 128}},
+    {"ui/Icon256.png", {256, 256}},
+    {"ui/Cursor.png", {layout::kCursorSize, layout::kCursorSize}},
+    {"ui/NewGame.png", kButton},
+    {"ui/NewGameHover.png", kButton},
+    {"ui/Exit.png", kButton},
+    {"ui/ExitHover.png", kButton},
+    {"ui/Menu.png", kButton},
+    {"ui/MenuHover.png", kButton},
+    {"ui/Slider1.png", kSlider},
+    {"ui/Slider2.png", kSlider},
+    {"ui/Slider3.png", kSlider},
+    {"ui/Slider4.png", kSlider},
+    {"ui/ScoreStart.png", {layout::kScoreBox.w, layout::kScoreBox.h}},
+    {"ui/PxbBack.png", {layout::kBoardWidth - 1, layout::kBoardHeight - 1}},
+    {"pics/gems/GameMap.JPG", kField},
+    {"pics/gems/GameImages.JPG", kPieces},
+    {"pics/gems/GameImagesM.JPG", kPieces},
+    {"pics/garden/GameMap.JPG", kField},
+    {"pics/garden/GameImages.JPG", kPieces},
+    {"pics/garden/GameImagesM.JPG", kPieces},
+    {"pics/winter/GameMap.JPG", kField},
+    {"pics/winter/GameImages.JPG", kPieces},
+    {"pics/winter/GameImagesM.JPG", kPieces},
+    {"pics/winter/Snow.JPG", {152, 19}},
+    {"pics/winter/SnowM.JPG", {152, 19}},
 };
 
 // Every sheet with its mask. The arrows' two phases share the mask of index 0.
@@ -70,8 +117,7 @@ TEST(GameFolderPictures, EveryPictureIsThereInItsFormatAtItsExactSize) {
     EXPECT_EQ(reader.format(), name.endsWith(".png") ? QByteArray("png") : QByteArray("jpeg"));
     const QImage image = reader.read();
     ASSERT_FALSE(image.isNull()) << qPrintable(reader.errorString());
-    EXPECT_EQ(image.width(), e.width);
-    EXPECT_EQ(image.height(), e.height);
+    EXPECT_EQ(image.size(), e.size);
   }
 }
 
@@ -100,12 +146,12 @@ TEST(GameFolderPictures, SheetsAreBlackWhereTheirMaskIsWhite) {
 
 TEST(GameFolderPictures, FieldMaskShadesSoftlyAndMarksTheLimitRow) {
   const QImage mask = LoadGamePicture("images/GameMapM.JPG").convertToFormat(QImage::Format_Grayscale8);
-  ASSERT_EQ(mask.size(), QSize(376, 480));
+  ASSERT_EQ(mask.size(), QSize(layout::kFieldWidth, layout::kFieldHeight));
   // The game ANDs it over every frame bit by bit. Above the limit row, away from the marks,
   // nothing may drop below 236 (which can only clear the low bits: a slight darkening).
   int lowest = 255, centre = 255;
-  for (int y = 0; y < 400; ++y)
-    for (int x = 8; x < 368; ++x) {
+  for (int y = 0; y < layout::kPlayerTop - 4; ++y)
+    for (int x = layout::CellX(0); x < layout::CellX(kColumns); ++x) {
       lowest = std::min<int>(lowest, mask.pixel(x, y) & 0xFF);
       if (x > 120 && x < 256 && y > 140 && y < 340) centre = std::min<int>(centre, mask.pixel(x, y) & 0xFF);
     }
@@ -113,8 +159,8 @@ TEST(GameFolderPictures, FieldMaskShadesSoftlyAndMarksTheLimitRow) {
   EXPECT_GE(centre, 250);
   // The dashes along the top of the limit row are black.
   int dark = 0;
-  for (int x = 0; x < 376; ++x) dark += (mask.pixel(x, 404) & 0xFF) < 40;
-  EXPECT_GE(dark, 376 / 2);
+  for (int x = 0; x < mask.width(); ++x) dark += (mask.pixel(x, layout::kPlayerTop) & 0xFF) < 40;
+  EXPECT_GE(dark, mask.width() / 2);
   // The vignette darkens the corners a little.
   EXPECT_LT(mask.pixel(2, 2) & 0xFF, 250u);
 }
@@ -220,11 +266,11 @@ TEST(GameFolderTexts, SnowIniDescribesTheFlakeStrip) {
   EXPECT_EQ(ini.toStdString(),
             "[Snow]\r\nSnowShow=True\r\nSnowSum=60\r\nSnowPicWith=19\r\nSnowPicHeight=19\r\nSnowPicsum=8\r\nXM=1\r\nYM=3\r\n");
   // The strip holds SnowPicsum pictures of SnowPicWith x SnowPicHeight and fits the game's
-  // 152 x 27 flake store.
+  // flake store.
   const QImage strip = LoadGamePicture("pics/winter/Snow.JPG");
   EXPECT_EQ(strip.size(), QSize(8 * 19, 19));
-  EXPECT_LE(strip.width(), 152);
-  EXPECT_LE(strip.height(), 27);
+  EXPECT_LE(strip.width(), layout::kSnowStoreWidth);
+  EXPECT_LE(strip.height(), layout::kSnowStoreHeight);
 }
 
 TEST(GameFolderTexts, HelpIsUtf8ChineseFirstThenEnglish) {
