@@ -139,9 +139,11 @@ void DrawVignette(QPainter& p) {
 }  // namespace
 
 QImage MainBackground() {
-  QImage img = Opaque(650, 551, Qt::black);
+  QImage img = Opaque(layout::kClientWidth, layout::kClientHeight, Qt::black);
   QPainter p(&img);
   Smooth(p);
+  // The light runs along this diagonal; the buttons' and the slider's pictures are cut from
+  // this background, so moving it would change them too.
   QLinearGradient bg(0, 0, 650, 551);
   bg.setColorAt(0.0, QColor(66, 44, 128));
   bg.setColorAt(1.0, QColor(128, 64, 142));

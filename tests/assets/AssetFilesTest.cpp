@@ -63,7 +63,7 @@ const Expected kPictures[] = {
     {"images/Line.JPG", kDash},
     {"images/LineM.JPG", kDash},
     {"images/Long.JPG", {layout::kSplashWidth, layout::kSplashHeight}},
-    {"ui/MainBack.png", {layout::kClientWidth - 1, layout::kClientHeight}},
+    {"ui/MainBack.png", {layout::kClientWidth, layout::kClientHeight}},
     {"ui/Icon32.png", {32, 32}},
     {"ui/Icon48.png", {48, 48}},
     {"ui/Icon64.png", {64, 64}},

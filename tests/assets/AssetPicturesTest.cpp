@@ -269,7 +269,7 @@ TEST(WindowPictures, CursorTipIsItsHotSpotAndIconsAreTransparentRoundTheTile) {
 
 TEST(WindowPictures, MainBackgroundKeepsEveryLabelReadable) {
   const QImage back = LoadGamePicture("ui/MainBack.png");
-  ASSERT_EQ(back.size(), QSize(layout::kClientWidth - 1, layout::kClientHeight));
+  ASSERT_EQ(back.size(), QSize(layout::kClientWidth, layout::kClientHeight));
   // "第1关" in red (it grows to the right with more digits).
   const QRect level = ToQRect(layout::kLevelCaption);
   EXPECT_GE(Readable(back, QRect(level.topLeft(), QSize(80, level.height())), qRgb(255, 0, 0), 3.0), 0.95);
