@@ -11,6 +11,7 @@
 #include "Leaderboard.h"
 #include "MainBack.h"
 #include "Music.h"
+#include "Pause.h"
 #include "Pieces.h"
 #include "Player.h"
 #include "SnowArt.h"
@@ -79,6 +80,7 @@ void WriteWindowPictures(Output& out) {
   for (int i = 1; i <= 4; ++i) out.Png(QString("ui/Slider%1.png").arg(i), SliderPicture(back, i));
   out.Png("ui/ScoreStart.png", ScoreStart());
   out.Png("ui/PxbBack.png", LeaderboardBackground());
+  out.Png("ui/Pause.png", PausePicture());
 }
 
 void WriteSounds(Output& out) {

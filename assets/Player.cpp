@@ -23,7 +23,7 @@ const QColor kLine(88, 46, 18);
 const QColor kCheek(255, 120, 120, 170);
 const QColor kEar(255, 150, 160);
 
-enum class Eyes { Open, Happy, Squeezed, Spiral, Focused };
+enum class Eyes { Open, Happy, Squeezed, Spiral, Focused, Closed };
 enum class Mouth { Smile, Open, Frown, Wavy, Tight };
 enum class Arms { Down, None, Crossed };
 
@@ -92,6 +92,11 @@ void DrawEye(QPainter& p, QPointF c, Eyes eyes, bool left) {
       p.setPen(QPen(QColor(40, 22, 12), 1.8, Qt::SolidLine, Qt::RoundCap));
       p.setBrush(Qt::NoBrush);
       p.drawArc(QRectF(c.x() - 3, c.y() - 2, 6, 5), 20 * 16, 140 * 16);
+      break;
+    case Eyes::Closed:  // the lower half of a circle: lids down, fast asleep
+      p.setPen(QPen(QColor(40, 22, 12), 1.6, Qt::SolidLine, Qt::RoundCap));
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(c.x() - 3, c.y() - 2.5, 6, 4.5), 200 * 16, 140 * 16);
       break;
     case Eyes::Squeezed: {
       p.setPen(QPen(QColor(40, 22, 12), 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -327,6 +332,15 @@ void DrawPlayerCheerful(QPainter& p) {
   pose.arms = Arms::None;
   pose.eyes = Eyes::Happy;
   pose.mouth = Mouth::Open;
+  DrawBody(p, pose);
+}
+
+void DrawPlayerDozing(QPainter& p) {
+  Pose pose;
+  pose.eyes = Eyes::Closed;
+  pose.squash = 0.6;
+  pose.tilt = -5;
+  pose.droopyEars = true;
   DrawBody(p, pose);
 }
 

@@ -40,6 +40,8 @@ void DrawPlayer(QPainter& p, PlayerAnimation animation, int frame);
 // Pelmo beaming, without arms (add DrawHands and what he holds): for the title pictures and
 // the icon, never a game frame.
 void DrawPlayerCheerful(QPainter& p);
+// Pelmo asleep on his feet, eyes shut and ears down: for the pause picture.
+void DrawPlayerDozing(QPainter& p);
 // The arms alone, in the same coordinates.
 void DrawHands(QPainter& p, int pieces);
 

@@ -82,6 +82,7 @@ const Expected kPictures[] = {
     {"ui/Slider4.png", kSlider},
     {"ui/ScoreStart.png", {layout::kScoreBox.w, layout::kScoreBox.h}},
     {"ui/PxbBack.png", {layout::kBoardWidth - 1, layout::kBoardHeight - 1}},
+    {"ui/Pause.png", kField},
     {"pics/gems/GameMap.JPG", kField},
     {"pics/gems/GameImages.JPG", kPieces},
     {"pics/gems/GameImagesM.JPG", kPieces},

@@ -291,6 +291,13 @@ TEST(WindowPictures, MainBackgroundKeepsEveryLabelReadable) {
   }
 }
 
+TEST(WindowPictures, PausePictureHidesTheWholeBoard) {
+  // Shown over the field instead of the board: not one pixel may let the board through.
+  const QImage pause = LoadGamePicture("ui/Pause.png");
+  ASSERT_FALSE(pause.isNull());
+  EXPECT_FALSE(pause.hasAlphaChannel());
+}
+
 TEST(WindowPictures, LeaderboardRowsKeepRedTextReadable) {
   const QImage back = LoadGamePicture("ui/PxbBack.png");
   // The ten rows of red labels: place, name, score, date, from the first column to the right edge.
