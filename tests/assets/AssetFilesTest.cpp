@@ -288,8 +288,9 @@ TEST(GameFolderTexts, HelpIsUtf8ChineseFirstThenEnglish) {
   EXPECT_LT(chinese, english);
   // What a player must learn from it, in both languages.
   for (const char* topic : {"左键", "右键", "20 秒", "100 分", "１：简单模式", "２：正常模式", "３：挑战模式",
-                            "４：极限模式", "宝石", "花园", "冬雪", "音乐", "音效", "排行榜", "Left click",
-                            "Right click", "20 seconds", "100 points", "leaderboard", "snow"})
+                            "４：极限模式", "宝石", "花园", "冬雪", "音乐", "音效", "排行榜", "空格", "Ctrl+N",
+                            "暂停", "最小化", "Left click", "Right click", "20 seconds", "100 points", "leaderboard",
+                            "snow", "Space", "minimised", "Esc"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
   // Windows line ends throughout, so that every text viewer shows the lines.
   EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
