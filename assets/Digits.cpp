@@ -64,16 +64,16 @@ void DrawSegments(QPainter& p, double x0, const bool lit[7]) {
 
 }  // namespace
 
-QImage DigitStrip() {
-  QImage img = Opaque(10 * kDigitW, layout::kDigitHeight, kGlass);
+QImage DigitStrip(int scale) {
+  QImage img = Opaque(10 * kDigitW, layout::kDigitHeight, kGlass, scale);
   QPainter p(&img);
   Smooth(p);
   for (int d = 0; d < 10; ++d) DrawSegments(p, d * kDigitW, kLit[d]);
   return img;
 }
 
-QImage ScoreStart() {
-  QImage img = Opaque(layout::kScoreBox.w, layout::kScoreBox.h, kGlass);
+QImage ScoreStart(int scale) {
+  QImage img = Opaque(layout::kScoreBox.w, layout::kScoreBox.h, kGlass, scale);
   QPainter p(&img);
   Smooth(p);
   static constexpr bool dash[7] = {0, 0, 0, 0, 0, 0, 1};

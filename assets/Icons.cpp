@@ -34,8 +34,8 @@ QImage IconPicture(int size) {
   return img;
 }
 
-QImage CursorPicture() {
-  QImage img = Canvas(layout::kCursorSize, layout::kCursorSize);
+QImage CursorPicture(int scale) {
+  QImage img = Canvas(layout::kCursorSize, layout::kCursorSize, scale);
   QPainter p(&img);
   Smooth(p);
   // Its tip is the hot spot.

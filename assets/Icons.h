@@ -7,7 +7,8 @@
 namespace pelmora::assets {
 
 QImage IconPicture(int size);
-// layout::kCursorSize square, the tip of the pointer at the hot spot (layout::kCursorHotX, kCursorHotY).
-QImage CursorPicture();
+// layout::kCursorSize square, the tip of the pointer at the hot spot (layout::kCursorHotX,
+// kCursorHotY); at scale 2 twice the size, the hot spot at twice those coordinates.
+QImage CursorPicture(int scale);
 
 }  // namespace pelmora::assets

@@ -37,16 +37,16 @@ void DrawCup(QPainter& p, QPointF c, double s) {
 
 }  // namespace
 
-QImage LeaderboardBackground() {
+QImage LeaderboardBackground(int scale) {
   // One pixel short of the window in each direction, as the window expects.
   constexpr int w = layout::kBoardWidth - 1, h = layout::kBoardHeight - 1;
-  QImage img = Opaque(w, h, Qt::black);
+  QImage img = Opaque(w, h, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
   QLinearGradient bg(0, 0, 0, h);
   bg.setColorAt(0, QColor(84, 52, 150));
   bg.setColorAt(1, QColor(52, 28, 96));
-  p.fillRect(img.rect(), bg);
+  p.fillRect(QRectF(0, 0, w, h), bg);
   p.setPen(QPen(QColor(255, 210, 110), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(QRectF(2, 2, w - 4, h - 4), 10, 10);

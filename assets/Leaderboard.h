@@ -7,6 +7,6 @@
 
 namespace pelmora::assets {
 
-QImage LeaderboardBackground();
+QImage LeaderboardBackground(int scale);
 
 }  // namespace pelmora::assets

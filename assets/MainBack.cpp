@@ -138,8 +138,9 @@ void DrawVignette(QPainter& p) {
 
 }  // namespace
 
-QImage MainBackground() {
-  QImage img = Opaque(layout::kClientWidth, layout::kClientHeight, Qt::black);
+QImage MainBackground(int scale) {
+  const QRect client(0, 0, layout::kClientWidth, layout::kClientHeight);
+  QImage img = Opaque(client.width(), client.height(), Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
   // The light runs along this diagonal; the buttons' and the slider's pictures are cut from
@@ -147,8 +148,8 @@ QImage MainBackground() {
   QLinearGradient bg(0, 0, 650, 551);
   bg.setColorAt(0.0, QColor(66, 44, 128));
   bg.setColorAt(1.0, QColor(128, 64, 142));
-  p.fillRect(img.rect(), bg);
-  DrawWallpaper(p, img.rect());
+  p.fillRect(client, bg);
+  DrawWallpaper(p, client);
   DrawFieldFrame(p);
   DrawPanel(p);
   DrawVignette(p);

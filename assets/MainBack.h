@@ -9,6 +9,6 @@
 
 namespace pelmora::assets {
 
-QImage MainBackground();
+QImage MainBackground(int scale);
 
 }  // namespace pelmora::assets

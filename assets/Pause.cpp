@@ -102,11 +102,11 @@ void DrawSleeper(QPainter& p) {
 
 }  // namespace
 
-QImage PausePicture() {
-  QImage img = Opaque(kFieldW, kFieldH, Qt::black);
+QImage PausePicture(int scale) {
+  QImage img = Opaque(kFieldW, kFieldH, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
-  VerticalGradient(p, QRectF(0, 0, kFieldW, kFieldH), {{0.0, QColor(30, 22, 66)}, {0.6, QColor(52, 36, 106)}, {1.0, QColor(74, 50, 130)}});
+  VerticalGradient(p, kField, {{0.0, QColor(30, 22, 66)}, {0.6, QColor(52, 36, 106)}, {1.0, QColor(74, 50, 130)}});
   DrawQuietWallpaper(p);
   const QRectF panel(kMiddle.x() - 148, 92, 296, 196);
   Glow(p, panel.center(), 190, QColor(150, 120, 255, 40));

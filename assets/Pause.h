@@ -7,6 +7,6 @@
 
 namespace pelmora::assets {
 
-QImage PausePicture();
+QImage PausePicture(int scale);
 
 }  // namespace pelmora::assets

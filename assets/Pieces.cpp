@@ -196,9 +196,9 @@ void DrawPiece(QPainter& p, PieceStyle style, int kind, QPointF topLeft, double 
   p.restore();
 }
 
-SpritePair PieceSheet(PieceStyle style) {
+SpritePair PieceSheet(PieceStyle style, int scale) {
   constexpr int kCell = layout::kCell;
-  QImage art = Canvas(kCell, kCell * kKinds);
+  QImage art = Canvas(kCell, kCell * kKinds, scale);
   QPainter p(&art);
   Smooth(p);
   for (int k = 1; k <= kKinds; ++k) {

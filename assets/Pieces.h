@@ -12,7 +12,7 @@ enum class PieceStyle {
   Winter,  // glossy baubles with a frost rim and a snowflake
 };
 
-SpritePair PieceSheet(PieceStyle style);
+SpritePair PieceSheet(PieceStyle style, int scale);
 
 // One piece drawn at its natural size (one cell) at (x, y) of a painter: used for the title art,
 // icons and the window decoration, so every picture shows the very same pieces.

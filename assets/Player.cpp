@@ -360,8 +360,8 @@ void DrawHands(QPainter& p, int pieces) {
   }
 }
 
-SpritePair PlayerStrip(PlayerAnimation animation) {
-  QImage art = Canvas(kFrame * layout::kPlayerFrames, kFrame);
+SpritePair PlayerStrip(PlayerAnimation animation, int scale) {
+  QImage art = Canvas(kFrame * layout::kPlayerFrames, kFrame, scale);
   QPainter p(&art);
   Smooth(p);
   for (int f = 0; f < layout::kPlayerFrames; ++f) {
@@ -375,8 +375,8 @@ SpritePair PlayerStrip(PlayerAnimation animation) {
   return Split(art);
 }
 
-SpritePair HandsPicture(int pieces) {
-  QImage art = Canvas(kFrame, kFrame);
+SpritePair HandsPicture(int pieces, int scale) {
+  QImage art = Canvas(kFrame, kFrame, scale);
   QPainter p(&art);
   Smooth(p);
   DrawHands(p, pieces);

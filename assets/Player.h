@@ -30,9 +30,9 @@ enum class PlayerAnimation {
 };
 
 // The four frames side by side.
-SpritePair PlayerStrip(PlayerAnimation animation);
+SpritePair PlayerStrip(PlayerAnimation animation, int scale);
 // The arms holding one piece (1Hand) or a heap (2Hand), one frame.
-SpritePair HandsPicture(int pieces);
+SpritePair HandsPicture(int pieces, int scale);
 
 // One frame of the figure drawn into any painter whose coordinates are the sprite's
 // (scale the painter for bigger pictures: the title art and the icons use this).

@@ -15,16 +15,16 @@
 
 namespace pelmora::assets {
 
-QImage SplashPicture() {
+QImage SplashPicture(int scale) {
   constexpr int w = layout::kSplashWidth, h = layout::kSplashHeight;
-  QImage img = Opaque(w, h, Qt::black);
+  QImage img = Opaque(w, h, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
   QRadialGradient bg(QPointF(w / 2.0, h * 0.55), w * 0.75);
   bg.setColorAt(0.0, QColor(130, 84, 200));
   bg.setColorAt(0.6, QColor(70, 40, 130));
   bg.setColorAt(1.0, QColor(30, 16, 64));
-  p.fillRect(img.rect(), bg);
+  p.fillRect(QRectF(0, 0, w, h), bg);
   Dice dice(3);
   for (int i = 0; i < 30; ++i)
     Sparkle(p, QPointF(dice.Between(6, w - 6), dice.Between(6, h - 6)), dice.Between(1.5, 3.5), QColor(255, 255, 255, 150));

@@ -5,6 +5,6 @@
 
 namespace pelmora::assets {
 
-QImage SplashPicture();
+QImage SplashPicture(int scale);
 
 }  // namespace pelmora::assets

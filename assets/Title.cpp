@@ -10,11 +10,11 @@
 
 namespace pelmora::assets {
 
-QImage TitleField() {
-  QImage img = Opaque(kFieldW, kFieldH, Qt::black);
+QImage TitleField(int scale) {
+  QImage img = Opaque(kFieldW, kFieldH, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
-  VerticalGradient(p, img.rect(), {{0.0, QColor(52, 36, 110)}, {0.45, QColor(122, 70, 160)}, {0.8, QColor(246, 150, 160)}, {1.0, QColor(255, 206, 160)}});
+  VerticalGradient(p, kField, {{0.0, QColor(52, 36, 110)}, {0.45, QColor(122, 70, 160)}, {0.8, QColor(246, 150, 160)}, {1.0, QColor(255, 206, 160)}});
   Dice dice(5);
   Scatter(p, dice, 40, QRectF(0, 0, kFieldW, 300), 1.5, 3.5, QColor(255, 255, 255, 190), true);
   // A few pieces hanging from the top, as in a game about to start.

@@ -1,5 +1,6 @@
 // The game folder after the build: every generated file is there, in its format, at its
-// exact size; masks are black and white; sheets are black outside their figures; sounds are
+// exact size, and every picture but the icons also at twice the size ("@2x"); masks are black
+// and white; sheets are black outside their figures, at both sizes; sounds are
 // valid PCM; the help and snow texts have their encodings and line ends. (The settings file
 // is checked on a fresh run of the generator: in the build's folder the game may have
 // written the player's choices into it.)
@@ -26,6 +27,7 @@ namespace {
 struct Expected {
   const char* path;
   QSize size;
+  bool twice = true;  // also drawn at twice the size, as "<name>@2x.<ext>"
 };
 
 constexpr int kCell = layout::kCell;
@@ -64,11 +66,11 @@ const Expected kPictures[] = {
     {"images/LineM.JPG", kDash},
     {"images/Long.JPG", {layout::kSplashWidth, layout::kSplashHeight}},
     {"ui/MainBack.png", {layout::kClientWidth, layout::kClientHeight}},
-    {"ui/Icon32.png", {32, 32}},
-    {"ui/Icon48.png", {48, 48}},
-    {"ui/Icon64.png", {64, 64}},
-    {"ui/Icon128.png", {128, 128}},
-    {"ui/Icon256.png", {256, 256}},
+    {"ui/Icon32.png", {32, 32}, false},
+    {"ui/Icon48.png", {48, 48}, false},
+    {"ui/Icon64.png", {64, 64}, false},
+    {"ui/Icon128.png", {128, 128}, false},
+    {"ui/Icon256.png", {256, 256}, false},
     {"ui/Cursor.png", {layout::kCursorSize, layout::kCursorSize}},
     {"ui/NewGame.png", kButton},
     {"ui/NewGameHover.png", kButton},
@@ -109,6 +111,13 @@ const std::pair<const char*, const char*> kSheets[] = {
     {"pics/winter/Snow.JPG", "pics/winter/SnowM.JPG"},
 };
 
+// The name of a picture at a scale: "images/RStar.JPG" at 2 is "images/RStar@2x.JPG".
+QString AtScale(const QString& name, int scale) {
+  if (scale == 1) return name;
+  const qsizetype dot = name.lastIndexOf('.');
+  return name.left(dot) + QString("@%1x").arg(scale) + name.mid(dot);
+}
+
 TEST(GameFolderPictures, EveryPictureIsThereInItsFormatAtItsExactSize) {
   for (const Expected& e : kPictures) {
     SCOPED_TRACE(e.path);
@@ -122,9 +131,41 @@ TEST(GameFolderPictures, EveryPictureIsThereInItsFormatAtItsExactSize) {
   }
 }
 
+TEST(GameFolderPictures, TwiceAsLargeIsTheSamePictureAtExactlyTwiceTheSize) {
+  for (const Expected& e : kPictures) {
+    if (!e.twice) continue;
+    const QString name = AtScale(e.path, 2);
+    SCOPED_TRACE(qPrintable(name));
+    QImageReader reader(GamePathOf(name));
+    // The game draws a frame at scale 2 with every coordinate doubled: the sizes must be exact.
+    EXPECT_EQ(reader.format(), QImageReader(GamePathOf(e.path)).format());
+    const QImage big = reader.read();
+    ASSERT_FALSE(big.isNull()) << qPrintable(reader.errorString());
+    ASSERT_EQ(big.size(), e.size * 2);
+    // The same drawing, everything where it is at scale 1 (a part drawn at the wrong scale
+    // would show here), only finer.
+    const QImage one = LoadGamePicture(e.path);
+    const QImage down = big.scaled(e.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LE(MeanDifference(down, one, one.rect()), 16.0);
+  }
+}
+
+struct SheetAtScale {
+  QString sheet, mask;
+  int scale;
+};
+
+// Every sheet and mask at both scales: the masking convention holds at 2 as at 1.
+std::vector<SheetAtScale> SheetsAtBothScales() {
+  std::vector<SheetAtScale> all;
+  for (const auto& [sheet, mask] : kSheets)
+    for (const int scale : {1, 2}) all.push_back({AtScale(sheet, scale), AtScale(mask, scale), scale});
+  return all;
+}
+
 TEST(GameFolderPictures, MasksAreBlackAndWhiteWithBoth) {
-  for (const auto& [sheet, maskName] : kSheets) {
-    SCOPED_TRACE(maskName);
+  for (const auto& [sheet, maskName, scale] : SheetsAtBothScales()) {
+    SCOPED_TRACE(qPrintable(maskName));
     const QImage mask = LoadGamePicture(maskName);
     ASSERT_FALSE(mask.isNull());
     EXPECT_LE(MaskNoise(mask), 8);
@@ -135,13 +176,15 @@ TEST(GameFolderPictures, MasksAreBlackAndWhiteWithBoth) {
 }
 
 TEST(GameFolderPictures, SheetsAreBlackWhereTheirMaskIsWhite) {
-  for (const auto& [sheetName, maskName] : kSheets) {
-    SCOPED_TRACE(sheetName);
+  for (const auto& [sheetName, maskName, scale] : SheetsAtBothScales()) {
+    SCOPED_TRACE(qPrintable(sheetName));
     const QImage sheet = LoadGamePicture(sheetName), mask = LoadGamePicture(maskName);
     ASSERT_EQ(sheet.size(), mask.size());
     // JPEG keeps colour at half resolution, so next to a figure a trace of its colour can
-    // show: far below anything the eye would see through the AND/OR drawing.
-    EXPECT_LE(BrightestOutsideFigure(sheet, mask), 32);
+    // show: far below anything the eye would see through the AND/OR drawing. At twice the
+    // size a coloured rim (the snowflakes' blue) is two pixels wide instead of blending into
+    // one, and gives its neighbours a little more of its colour.
+    EXPECT_LE(BrightestOutsideFigure(sheet, mask), scale == 1 ? 32 : 40);
   }
 }
 
