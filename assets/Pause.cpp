@@ -1,7 +1,8 @@
 #include "Pause.h"
 
 #include <QLinearGradient>
-#include <QRadialGradient>
+
+#include <utility>
 
 #include "Art.h"
 #include "Fields.h"
@@ -14,7 +15,7 @@ namespace {
 
 const QColor kInk(61, 42, 120);
 const QColor kRim(222, 170, 110);
-const QPointF kMiddle(kFieldW / 2.0, 0);
+constexpr double kMiddleX = kFieldW / 2.0;
 
 // Faint piece silhouettes, far apart and still: the board is away, its pieces only hinted.
 void DrawQuietWallpaper(QPainter& p) {
@@ -87,17 +88,17 @@ void DrawWords(QPainter& p, const QRectF& panel) {
 
 // Pelmo asleep on the ground, a few letters z rising from his head.
 void DrawSleeper(QPainter& p) {
-  const double scale = 1.3;
+  const double zoom = 1.3;  // a little bigger than in the game, centred on the field
   p.save();
-  p.translate(kMiddle.x() - 35.5 * scale, kGroundY - 70 * scale + 4);
-  p.scale(scale, scale);
+  p.translate(kMiddleX - 35.5 * zoom, kGroundY - 70 * zoom + 4);
+  p.scale(zoom, zoom);
   DrawPlayerDozing(p);
   p.restore();
-  const std::pair<double, QPointF> zs[] = {{13, {kMiddle.x() + 30, kGroundY - 92}},
-                                           {17, {kMiddle.x() + 44, kGroundY - 110}},
-                                           {22, {kMiddle.x() + 62, kGroundY - 132}}};
+  const std::pair<double, QPointF> zs[] = {{13, {kMiddleX + 30, kGroundY - 92}},
+                                           {17, {kMiddleX + 44, kGroundY - 110}},
+                                           {22, {kMiddleX + 62, kGroundY - 132}}};
   for (const auto& [size, at] : zs)
-    OutlinedFill(p, TextPath("z", UiFont(size), at.x(), at.y()), QColor(255, 255, 255, 235), QColor(61, 42, 120, 200), 1.4);
+    OutlinedFill(p, TextPath("z", UiFont(size), at.x(), at.y()), QColor(255, 255, 255, 235), WithAlpha(kInk, 200), 1.4);
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ QImage PausePicture(int scale) {
   Smooth(p);
   VerticalGradient(p, kField, {{0.0, QColor(30, 22, 66)}, {0.6, QColor(52, 36, 106)}, {1.0, QColor(74, 50, 130)}});
   DrawQuietWallpaper(p);
-  const QRectF panel(kMiddle.x() - 148, 92, 296, 196);
+  const QRectF panel(kMiddleX - 148, 92, 296, 196);
   Glow(p, panel.center(), 190, QColor(150, 120, 255, 40));
   DrawPanel(p, panel);
   DrawPauseBadge(p, QPointF(panel.center().x(), panel.top()), 30);
