@@ -2,11 +2,13 @@
 
 #include <QLinearGradient>
 
+#include "Geometry.h"
+
 namespace pelmora::assets {
 
 namespace {
 
-constexpr int kSize = 36;
+constexpr int kSize = layout::kCell;
 const QColor kRim(30, 26, 60);
 
 // The arrow pointing down; the throw arrow is the same picture turned upside down.
@@ -23,8 +25,8 @@ QPainterPath ArrowPath() {
   return path;
 }
 
-QImage DrawArrow(bool up, int phase, QColor light, QColor deep) {
-  QImage art = Canvas(kSize, kSize);
+QImage DrawArrow(bool up, int phase, QColor light, QColor deep, int scale) {
+  QImage art = Canvas(kSize, kSize, scale);
   QPainter p(&art);
   Smooth(p);
   if (up) {
@@ -61,24 +63,24 @@ QImage DrawArrow(bool up, int phase, QColor light, QColor deep) {
   return art;
 }
 
-ArrowPictures Arrow(bool up, QColor light, QColor deep) {
-  const SpritePair one = Split(DrawArrow(up, 1, light, deep));
-  const SpritePair two = Split(DrawArrow(up, 2, light, deep));
+ArrowPictures Arrow(bool up, QColor light, QColor deep, int scale) {
+  const SpritePair one = Split(DrawArrow(up, 1, light, deep, scale));
+  const SpritePair two = Split(DrawArrow(up, 2, light, deep, scale));
   return {one.mask, one.sheet, two.sheet};
 }
 
 }  // namespace
 
-ArrowPictures GrabArrow() { return Arrow(false, QColor(255, 236, 90), QColor(255, 170, 0)); }
-ArrowPictures ThrowArrow() { return Arrow(true, QColor(120, 255, 214), QColor(0, 180, 140)); }
+ArrowPictures GrabArrow(int scale) { return Arrow(false, QColor(255, 236, 90), QColor(255, 170, 0), scale); }
+ArrowPictures ThrowArrow(int scale) { return Arrow(true, QColor(120, 255, 214), QColor(0, 180, 140), scale); }
 
-SpritePair GuideDash() {
-  QImage art = Canvas(kSize, 8);
+SpritePair GuideDash(int scale) {
+  QImage art = Canvas(kSize, layout::kDashHeight, scale);
   QPainter p(&art);
   Smooth(p);
   p.setPen(Qt::NoPen);
   p.setBrush(kRim);
-  p.drawRoundedRect(QRectF(15, 0, 6, 8), 2.6, 2.6);
+  p.drawRoundedRect(QRectF(15, 0, 6, layout::kDashHeight), 2.6, 2.6);
   p.setBrush(QColor(255, 246, 200));
   p.drawRoundedRect(QRectF(16.2, 1.1, 3.6, 5.8), 1.6, 1.6);
   p.end();

@@ -13,8 +13,8 @@ struct ArrowPictures {
   QImage phase2;  // index 2: brighter, its chevrons moved on in the arrow's direction
 };
 
-ArrowPictures GrabArrow();   // JTDown0..2, 36 x 36
-ArrowPictures ThrowArrow();  // JTUp0..2, 36 x 36
-SpritePair GuideDash();      // Line / LineM, 36 x 8: a short vertical dash in the middle
+ArrowPictures GrabArrow(int scale);   // JTDown0..2, one cell
+ArrowPictures ThrowArrow(int scale);  // JTUp0..2, one cell
+SpritePair GuideDash(int scale);      // Line / LineM, one cell wide, a dash high: a short vertical dash in the middle
 
 }  // namespace pelmora::assets

@@ -13,14 +13,16 @@ namespace {
 constexpr const char* kCjkFamily = "WenQuanYi Micro Hei";
 }
 
-QImage Canvas(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+QImage Canvas(int w, int h, int scale) {
+  QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::transparent);
   return image;
 }
 
-QImage Opaque(int w, int h, QColor fill) {
-  QImage image(w, h, QImage::Format_RGB32);
+QImage Opaque(int w, int h, QColor fill, int scale) {
+  QImage image(w * scale, h * scale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
   image.fill(fill);
   return image;
 }

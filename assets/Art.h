@@ -26,10 +26,15 @@ struct SpritePair {
   QImage mask;   // Grayscale8, 0 on the figure, 255 elsewhere
 };
 
+// Every picture is drawn for a scale: 1 for ordinary screens, 2 for the "@2x" pictures of
+// screens with twice the pixels. A canvas of w x h game pixels at scale s has s * w x s * h
+// pixels and the device pixel ratio s, so a painter on it still draws in game pixels: the
+// same drawing, with s times the detail.
+
 // A transparent ARGB32_Premultiplied canvas.
-QImage Canvas(int w, int h);
+QImage Canvas(int w, int h, int scale = 1);
 // An opaque RGB32 canvas filled with one colour.
-QImage Opaque(int w, int h, QColor fill);
+QImage Opaque(int w, int h, QColor fill, int scale = 1);
 
 SpritePair Split(const QImage& art);
 

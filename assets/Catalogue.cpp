@@ -11,6 +11,7 @@
 #include "Leaderboard.h"
 #include "MainBack.h"
 #include "Music.h"
+#include "Pause.h"
 #include "Pieces.h"
 #include "Player.h"
 #include "SnowArt.h"
@@ -22,63 +23,77 @@ namespace pelmora::assets {
 
 namespace {
 
-void Sprite(Output& out, const QString& folder, const QString& name, const SpritePair& pair) {
-  out.Jpeg(folder + name + ".JPG", pair.sheet);
-  out.Jpeg(folder + name + "M.JPG", pair.mask);
+// A picture's file name at a scale: at 2 "@2x" comes before the extension, the name under
+// which the game finds the pictures for screens with twice the pixels.
+QString AtScale(const QString& name, int scale) {
+  if (scale == 1) return name;
+  const qsizetype dot = name.lastIndexOf('.');
+  return name.left(dot) + QString("@%1x").arg(scale) + name.mid(dot);
 }
 
-void Arrows(Output& out, const QString& name, const ArrowPictures& arrow) {
-  out.Jpeg("images/" + name + "0.JPG", arrow.mask);
-  out.Jpeg("images/" + name + "1.JPG", arrow.phase1);
-  out.Jpeg("images/" + name + "2.JPG", arrow.phase2);
+void Jpeg(Output& out, const QString& name, int scale, const QImage& image) { out.Jpeg(AtScale(name, scale), image); }
+void Png(Output& out, const QString& name, int scale, const QImage& image) { out.Png(AtScale(name, scale), image); }
+
+void Sprite(Output& out, const QString& folder, const QString& name, int scale, const SpritePair& pair) {
+  Jpeg(out, folder + name + ".JPG", scale, pair.sheet);
+  Jpeg(out, folder + name + "M.JPG", scale, pair.mask);
 }
 
-void PictureSet(Output& out, const QString& folder, PieceStyle style) {
-  out.Jpeg(folder + "GameMap.JPG", FieldBackground(style));
-  Sprite(out, folder, "GameImages", PieceSheet(style));
+void Arrows(Output& out, const QString& name, int scale, const ArrowPictures& arrow) {
+  Jpeg(out, "images/" + name + "0.JPG", scale, arrow.mask);
+  Jpeg(out, "images/" + name + "1.JPG", scale, arrow.phase1);
+  Jpeg(out, "images/" + name + "2.JPG", scale, arrow.phase2);
+}
+
+void PictureSet(Output& out, const QString& folder, PieceStyle style, int scale) {
+  Jpeg(out, folder + "GameMap.JPG", scale, FieldBackground(style, scale));
+  Sprite(out, folder, "GameImages", scale, PieceSheet(style, scale));
 }
 
 }  // namespace
 
-void WriteFixedPictures(Output& out) {
+void WriteFixedPictures(Output& out, int scale) {
   const QString images = "images/";
-  out.Jpeg(images + "GameMap.JPG", TitleField());
-  out.Jpeg(images + "GameMapM.JPG", FieldMask());
-  Sprite(out, images, "RDown", PlayerStrip(PlayerAnimation::Holding));
-  Sprite(out, images, "ROver", PlayerStrip(PlayerAnimation::Lost));
-  Sprite(out, images, "RStar", PlayerStrip(PlayerAnimation::Standing));
-  Sprite(out, images, "RNoDown", PlayerStrip(PlayerAnimation::Refusing));
-  Sprite(out, images, "1Hand", HandsPicture(1));
-  Sprite(out, images, "2Hand", HandsPicture(2));
-  out.Jpeg(images + "Number1.JPG", DigitStrip());
-  Arrows(out, "JTDown", GrabArrow());
-  Arrows(out, "JTUp", ThrowArrow());
-  Sprite(out, images, "Line", GuideDash());
-  out.Jpeg(images + "Long.JPG", SplashPicture());
+  Jpeg(out, images + "GameMap.JPG", scale, TitleField(scale));
+  Jpeg(out, images + "GameMapM.JPG", scale, FieldMask(scale));
+  Sprite(out, images, "RDown", scale, PlayerStrip(PlayerAnimation::Holding, scale));
+  Sprite(out, images, "ROver", scale, PlayerStrip(PlayerAnimation::Lost, scale));
+  Sprite(out, images, "RStar", scale, PlayerStrip(PlayerAnimation::Standing, scale));
+  Sprite(out, images, "RNoDown", scale, PlayerStrip(PlayerAnimation::Refusing, scale));
+  Sprite(out, images, "1Hand", scale, HandsPicture(1, scale));
+  Sprite(out, images, "2Hand", scale, HandsPicture(2, scale));
+  Jpeg(out, images + "Number1.JPG", scale, DigitStrip(scale));
+  Arrows(out, "JTDown", scale, GrabArrow(scale));
+  Arrows(out, "JTUp", scale, ThrowArrow(scale));
+  Sprite(out, images, "Line", scale, GuideDash(scale));
+  Jpeg(out, images + "Long.JPG", scale, SplashPicture(scale));
 }
 
-void WritePictureSets(Output& out) {
-  PictureSet(out, "pics/gems/", PieceStyle::Gems);
-  PictureSet(out, "pics/garden/", PieceStyle::Garden);
-  PictureSet(out, "pics/winter/", PieceStyle::Winter);
-  Sprite(out, "pics/winter/", "Snow", SnowFlakes());
-  out.Bytes("pics/winter/Snow.ini", SnowIni());
+void WritePictureSets(Output& out, int scale) {
+  PictureSet(out, "pics/gems/", PieceStyle::Gems, scale);
+  PictureSet(out, "pics/garden/", PieceStyle::Garden, scale);
+  PictureSet(out, "pics/winter/", PieceStyle::Winter, scale);
+  Sprite(out, "pics/winter/", "Snow", scale, SnowFlakes(scale));
 }
 
-void WriteWindowPictures(Output& out) {
-  const QImage back = MainBackground();
-  out.Png("ui/MainBack.png", back);
-  for (const int size : {32, 48, 64, 128, 256}) out.Png(QString("ui/Icon%1.png").arg(size), IconPicture(size));
-  out.Png("ui/Cursor.png", CursorPicture());
+void WriteWindowPictures(Output& out, int scale) {
+  const QImage back = MainBackground(scale);
+  Png(out, "ui/MainBack.png", scale, back);
+  Png(out, "ui/Cursor.png", scale, CursorPicture(scale));
   const std::pair<ButtonKind, QString> buttons[] = {
       {ButtonKind::NewGame, "NewGame"}, {ButtonKind::Exit, "Exit"}, {ButtonKind::Menu, "Menu"}};
   for (const auto& [kind, name] : buttons) {
-    out.Png("ui/" + name + ".png", ButtonPicture(back, kind, false));
-    out.Png("ui/" + name + "Hover.png", ButtonPicture(back, kind, true));
+    Png(out, "ui/" + name + ".png", scale, ButtonPicture(back, kind, false));
+    Png(out, "ui/" + name + "Hover.png", scale, ButtonPicture(back, kind, true));
   }
-  for (int i = 1; i <= 4; ++i) out.Png(QString("ui/Slider%1.png").arg(i), SliderPicture(back, i));
-  out.Png("ui/ScoreStart.png", ScoreStart());
-  out.Png("ui/PxbBack.png", LeaderboardBackground());
+  for (int i = 1; i <= 4; ++i) Png(out, QString("ui/Slider%1.png").arg(i), scale, SliderPicture(back, i));
+  Png(out, "ui/ScoreStart.png", scale, ScoreStart(scale));
+  Png(out, "ui/PxbBack.png", scale, LeaderboardBackground(scale));
+  Png(out, "ui/Pause.png", scale, PausePicture(scale));
+}
+
+void WriteIcons(Output& out) {
+  for (const int size : {32, 48, 64, 128, 256}) out.Png(QString("ui/Icon%1.png").arg(size), IconPicture(size));
 }
 
 void WriteSounds(Output& out) {
@@ -96,6 +111,8 @@ void WriteMusic(Output& out) {
 
 void WriteTexts(Output& out, bool keepSettings) {
   out.Bytes("Help.txt", HelpText());
+  // The flakes' sizes are in game pixels at every scale.
+  out.Bytes("pics/winter/Snow.ini", SnowIni());
   // The game writes the player's choices back into this file: a rebuild keeps them.
   if (keepSettings && out.Exists("VornPGame.ini")) return;
   const QByteArray settings = ShippedSettings();

@@ -1,6 +1,6 @@
 #pragma once
-// One picture showing every generated picture at twice its size with its file name, on a
-// neutral grey so that both the black and the white of the masks stand out.
+// One picture showing every generated picture of scale 1 at twice its size with its file
+// name, on a neutral grey so that both the black and the white of the masks stand out.
 
 #include <QImage>
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "Art.h"
-#include "MainBack.h"
+#include "Geometry.h"
 
 namespace pelmora::assets {
 
@@ -24,13 +24,19 @@ ButtonLook LookOf(ButtonKind kind) {
   return {QStringLiteral("游戏菜单"), QColor(160, 170, 255), QColor(86, 92, 214)};
 }
 
-QRect PlaceOf(ButtonKind kind) {
+layout::Rect PlaceOf(ButtonKind kind) {
   switch (kind) {
-    case ButtonKind::NewGame: return layout::kNewGame;
-    case ButtonKind::Exit: return layout::kExit;
+    case ButtonKind::NewGame: return layout::kNewGameButton;
+    case ButtonKind::Exit: return layout::kExitButton;
     case ButtonKind::Menu: break;
   }
-  return layout::kMenu;
+  return layout::kMenuButton;
+}
+
+// The piece of the background under a control, at the background's scale.
+QImage Underlay(const QImage& background, const layout::Rect& place) {
+  const int scale = static_cast<int>(background.devicePixelRatio());
+  return background.copy(ToQRect(place.Scaled(scale))).convertToFormat(QImage::Format_RGB32);
 }
 
 // A small symbol left of the caption: play, door-arrow, menu lines.
@@ -62,8 +68,9 @@ void DrawSymbol(QPainter& p, ButtonKind kind, QPointF c) {
 }  // namespace
 
 QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover) {
-  const QRect place = PlaceOf(kind);
-  QImage img = background.copy(place).convertToFormat(QImage::Format_RGB32);
+  const layout::Rect at = PlaceOf(kind);
+  const QRect place = ToQRect(at);
+  QImage img = Underlay(background, at);
   QPainter p(&img);
   Smooth(p);
   const ButtonLook look = LookOf(kind);
@@ -107,7 +114,7 @@ QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover) {
 }
 
 QImage SliderPicture(const QImage& background, int position) {
-  QImage img = background.copy(layout::kSlider).convertToFormat(QImage::Format_RGB32);
+  QImage img = Underlay(background, layout::kModeSlider);
   QPainter p(&img);
   Smooth(p);
   static const QColor modeColour[4] = {QColor(128, 128, 255), QColor(0, 150, 0), QColor(240, 30, 30), QColor(255, 128, 0)};

@@ -1,7 +1,8 @@
 #pragma once
 // The control panel's pictures: the three picture buttons with their highlighted looks, and
 // the four pictures of the mode slider. Each is drawn over the piece of the main window's
-// background that it covers, so it is opaque and still sits seamlessly on the window.
+// background that it covers, so it is opaque and still sits seamlessly on the window; it is
+// drawn at the scale of the background it is given.
 
 #include <QImage>
 #include <QString>

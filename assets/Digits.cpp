@@ -4,6 +4,7 @@
 #include <QPainterPath>
 
 #include "Art.h"
+#include "Geometry.h"
 
 namespace pelmora::assets {
 
@@ -13,6 +14,7 @@ const QColor kGlass(20, 22, 44);
 const QColor kOff(40, 44, 74);
 const QColor kOn(255, 206, 64);
 const QColor kHalo(255, 150, 0, 70);
+constexpr int kDigitW = layout::kDigitWidth;
 
 // Segments a..g: top, upper right, lower right, bottom, lower left, upper left, middle.
 constexpr bool kLit[10][7] = {
@@ -36,7 +38,7 @@ QPainterPath Segment(QPointF a, QPointF b, double t) {
   return path;
 }
 
-// Draws the seven segments in a 15 x 25 cell at x0; lit[i] says which are on.
+// Draws the seven segments in a digit's cell at x0; lit[i] says which are on.
 void DrawSegments(QPainter& p, double x0, const bool lit[7]) {
   const double l = x0 + 3.2, r = x0 + 11.8, t = 2.6, m = 12.5, b = 22.4, w = 2.6, gap = 0.9;
   const QPainterPath seg[7] = {
@@ -62,20 +64,20 @@ void DrawSegments(QPainter& p, double x0, const bool lit[7]) {
 
 }  // namespace
 
-QImage DigitStrip() {
-  QImage img = Opaque(10 * kDigitW, kDigitH, kGlass);
+QImage DigitStrip(int scale) {
+  QImage img = Opaque(10 * kDigitW, layout::kDigitHeight, kGlass, scale);
   QPainter p(&img);
   Smooth(p);
   for (int d = 0; d < 10; ++d) DrawSegments(p, d * kDigitW, kLit[d]);
   return img;
 }
 
-QImage ScoreStart() {
-  QImage img = Opaque(122, 27, kGlass);
+QImage ScoreStart(int scale) {
+  QImage img = Opaque(layout::kScoreBox.w, layout::kScoreBox.h, kGlass, scale);
   QPainter p(&img);
   Smooth(p);
   static constexpr bool dash[7] = {0, 0, 0, 0, 0, 0, 1};
-  for (int k = 0; k < 8; ++k) DrawSegments(p, k * kDigitW, dash);
+  for (int k = 0; k < layout::kScoreDigits; ++k) DrawSegments(p, k * kDigitW, dash);
   return img;
 }
 

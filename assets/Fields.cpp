@@ -7,17 +7,15 @@
 #include <cmath>
 
 #include "Dice.h"
+#include "game/Board.h"
 
 namespace pelmora::assets {
 
 namespace {
 
-constexpr int kColumns = 10;
-constexpr int kCell = 36;
-
 // Every other column a shade lighter, so the eye finds the columns without grid lines.
 void DrawLanes(QPainter& p, QColor light) {
-  for (int c = 1; c < kColumns; c += 2) p.fillRect(QRectF(8 + c * kCell, 0, kCell, kLimitTop), light);
+  for (int c = 1; c < kColumns; c += 2) p.fillRect(QRectF(layout::CellX(c), 0, layout::kCell, kLimitTop), light);
 }
 
 // A crystal: a six-sided prism standing on the ground, leaning by angle degrees.
@@ -69,11 +67,11 @@ void DrawPine(QPainter& p, QPointF foot, double h, QColor colour) {
   p.fillRect(QRectF(foot.x() - h * 0.05, foot.y() - h * 0.12, h * 0.1, h * 0.12), colour);
 }
 
-QImage GemsField() {
-  QImage img = Opaque(kFieldW, kFieldH, Qt::black);
+QImage GemsField(int scale) {
+  QImage img = Opaque(kFieldW, kFieldH, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
-  VerticalGradient(p, img.rect(), {{0.0, QColor(26, 17, 56)}, {0.6, QColor(42, 26, 80)}, {1.0, QColor(58, 36, 100)}});
+  VerticalGradient(p, kField, {{0.0, QColor(26, 17, 56)}, {0.6, QColor(42, 26, 80)}, {1.0, QColor(58, 36, 100)}});
   Dice dice(11);
   for (int i = 0; i < 7; ++i) {
     const QColor glow = i % 2 ? QColor(60, 200, 220, 34) : QColor(220, 80, 200, 30);
@@ -93,11 +91,11 @@ QImage GemsField() {
   return img;
 }
 
-QImage GardenField() {
-  QImage img = Opaque(kFieldW, kFieldH, Qt::black);
+QImage GardenField(int scale) {
+  QImage img = Opaque(kFieldW, kFieldH, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
-  VerticalGradient(p, img.rect(), {{0.0, QColor(150, 210, 250)}, {0.55, QColor(214, 240, 255)}, {0.85, QColor(236, 248, 222)}});
+  VerticalGradient(p, kField, {{0.0, QColor(150, 210, 250)}, {0.55, QColor(214, 240, 255)}, {0.85, QColor(236, 248, 222)}});
   Glow(p, QPointF(330, 40), 120, QColor(255, 250, 200, 150));
   DrawCloud(p, QPointF(80, 90), 26);
   DrawCloud(p, QPointF(280, 170), 22);
@@ -125,11 +123,11 @@ QImage GardenField() {
   return img;
 }
 
-QImage WinterField() {
-  QImage img = Opaque(kFieldW, kFieldH, Qt::black);
+QImage WinterField(int scale) {
+  QImage img = Opaque(kFieldW, kFieldH, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
-  VerticalGradient(p, img.rect(), {{0.0, QColor(12, 28, 60)}, {0.5, QColor(28, 60, 108)}, {0.9, QColor(52, 98, 146)}});
+  VerticalGradient(p, kField, {{0.0, QColor(12, 28, 60)}, {0.5, QColor(28, 60, 108)}, {0.9, QColor(52, 98, 146)}});
   Glow(p, QPointF(60, 60), 90, QColor(220, 235, 255, 60));
   // A crescent moon: the full disc less a shifted one.
   QPainterPath full, bite;
@@ -161,23 +159,26 @@ void DrawLimitBand(QPainter& p, QColor tint) {
   p.restore();
 }
 
-QImage FieldBackground(PieceStyle style) {
+QImage FieldBackground(PieceStyle style, int scale) {
   switch (style) {
-    case PieceStyle::Gems: return GemsField();
-    case PieceStyle::Garden: return GardenField();
+    case PieceStyle::Gems: return GemsField(scale);
+    case PieceStyle::Garden: return GardenField(scale);
     case PieceStyle::Winter: break;
   }
-  return WinterField();
+  return WinterField(scale);
 }
 
-QImage FieldMask() {
-  QImage mask(kFieldW, kFieldH, QImage::Format_Grayscale8);
-  for (int y = 0; y < kFieldH; ++y) {
+QImage FieldMask(int scale) {
+  QImage mask(kFieldW * scale, kFieldH * scale, QImage::Format_Grayscale8);
+  mask.setDevicePixelRatio(scale);
+  for (int y = 0; y < mask.height(); ++y) {
     uchar* line = mask.scanLine(y);
-    for (int x = 0; x < kFieldW; ++x) {
-      // Distance from the centre, 0 in the middle and 1 in the corners.
-      const double dx = (x - kFieldW / 2.0) / (kFieldW / 2.0);
-      const double dy = (y - kFieldH / 2.0) / (kFieldH / 2.0);
+    for (int x = 0; x < mask.width(); ++x) {
+      // Where the pixel's centre lies in game pixels, and its distance from the field's
+      // centre: 0 in the middle and 1 in the corners.
+      const double fx = (x + 0.5) / scale - 0.5, fy = (y + 0.5) / scale - 0.5;
+      const double dx = (fx - kFieldW / 2.0) / (kFieldW / 2.0);
+      const double dy = (fy - kFieldH / 2.0) / (kFieldH / 2.0);
       const double d = std::clamp((std::sqrt(dx * dx + dy * dy) - 0.55) / 0.86, 0.0, 1.0);
       line[x] = static_cast<uchar>(std::lround(255 - 13 * d * d * (3 - 2 * d)));
     }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "Art.h"
+#include "Geometry.h"
 #include "Pieces.h"
 #include "Player.h"
 
@@ -28,15 +29,16 @@ QImage IconPicture(int size) {
   p.translate(32 - 35.5 * 0.86, 2);
   p.scale(0.86, 0.86);
   DrawPlayerCheerful(p);
-  DrawPiece(p, PieceStyle::Gems, 6, QPointF(18, 26));
+  DrawPiece(p, PieceStyle::Gems, 6, kHandOne);
   DrawHands(p, 1);
   return img;
 }
 
-QImage CursorPicture() {
-  QImage img = Canvas(32, 32);
+QImage CursorPicture(int scale) {
+  QImage img = Canvas(layout::kCursorSize, layout::kCursorSize, scale);
   QPainter p(&img);
   Smooth(p);
+  // Its tip is the hot spot.
   const QPolygonF arrow({{5.5, 0.2}, {5.5, 21.5}, {10.2, 17.2}, {13.8, 25.4}, {17.6, 23.8}, {14.0, 15.8}, {20.4, 15.8}});
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(20, 10, 40, 70));
@@ -50,7 +52,7 @@ QImage CursorPicture() {
   // The tip pixel is solid: that is where the pointer acts.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(52, 30, 90));
-  p.drawRect(QRectF(5, 0, 1, 1));
+  p.drawRect(QRectF(layout::kCursorHotX, layout::kCursorHotY, 1, 1));
   return img;
 }
 

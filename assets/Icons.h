@@ -7,7 +7,8 @@
 namespace pelmora::assets {
 
 QImage IconPicture(int size);
-// 32 x 32, the tip of the pointer (the hot spot) at (5, 0).
-QImage CursorPicture();
+// layout::kCursorSize square, the tip of the pointer at the hot spot (layout::kCursorHotX,
+// kCursorHotY); at scale 2 twice the size, the hot spot at twice those coordinates.
+QImage CursorPicture(int scale);
 
 }  // namespace pelmora::assets

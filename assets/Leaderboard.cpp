@@ -4,13 +4,14 @@
 #include <QPainter>
 
 #include "Art.h"
+#include "Geometry.h"
 
 namespace pelmora::assets {
 
 namespace {
 
-constexpr int kRowTop = 72;
-constexpr int kRowHeight = 16;
+constexpr int kRowTop = layout::kBoardFirstRowY;
+constexpr int kRowHeight = layout::kBoardRowPitch;
 constexpr int kRows = 10;
 
 void DrawCup(QPainter& p, QPointF c, double s) {
@@ -36,15 +37,16 @@ void DrawCup(QPainter& p, QPointF c, double s) {
 
 }  // namespace
 
-QImage LeaderboardBackground() {
-  constexpr int w = 359, h = 287;
-  QImage img = Opaque(w, h, Qt::black);
+QImage LeaderboardBackground(int scale) {
+  // One pixel short of the window in each direction, as the window expects.
+  constexpr int w = layout::kBoardWidth - 1, h = layout::kBoardHeight - 1;
+  QImage img = Opaque(w, h, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
   QLinearGradient bg(0, 0, 0, h);
   bg.setColorAt(0, QColor(84, 52, 150));
   bg.setColorAt(1, QColor(52, 28, 96));
-  p.fillRect(img.rect(), bg);
+  p.fillRect(QRectF(0, 0, w, h), bg);
   p.setPen(QPen(QColor(255, 210, 110), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(QRectF(2, 2, w - 4, h - 4), 10, 10);
@@ -62,8 +64,8 @@ QImage LeaderboardBackground() {
   // Column heads over the four columns of labels.
   p.setFont(UiFont(12));
   p.setPen(QColor(255, 236, 200));
-  const std::pair<int, const char*> heads[] = {{24, "名次"}, {64, "玩家"}, {152, "分数"}, {248, "日期"}};
-  for (const auto& [x, text] : heads) p.drawText(QPointF(x, 64), QString::fromUtf8(text));
+  const char* const heads[] = {"名次", "玩家", "分数", "日期"};
+  for (int i = 0; i < 4; ++i) p.drawText(QPointF(layout::kBoardColumnX[i], 64), QString::fromUtf8(heads[i]));
 
   // The rows' panel: cream, every other row a shade warmer; red text reads well on both.
   const QRectF panel(12, kRowTop - 4, w - 24, kRows * kRowHeight + 8);
@@ -83,7 +85,7 @@ QImage LeaderboardBackground() {
   // The close button's place: a soft recess.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(20, 10, 40, 90));
-  p.drawRoundedRect(QRectF(60, 252, 217, 33), 8, 8);
+  p.drawRoundedRect(QRectF(ToQRect(layout::kBoardCloseButton)).adjusted(-4, -4, 4, 4), 8, 8);
   return img;
 }
 

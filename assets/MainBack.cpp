@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Art.h"
+#include "Geometry.h"
 #include "Pieces.h"
 #include "Player.h"
 #include "Shapes.h"
@@ -17,6 +18,14 @@ namespace {
 const QColor kCream(255, 247, 232);
 const QColor kPanelRim(222, 170, 110);
 const QColor kInk(61, 42, 120);
+
+constexpr QRect kFieldBox = ToQRect(layout::kFieldBox);
+constexpr QRect kScore = ToQRect(layout::kScoreBox);
+constexpr QRect kExit = ToQRect(layout::kExitButton);
+constexpr QRect kMusic = ToQRect(layout::kMusicSwitch);
+constexpr QRect kSound = ToQRect(layout::kSoundSwitch);
+// The four mode labels, each one line of about 72 px by 12 px.
+constexpr QRect kModeLabels(layout::kModeLabelX, layout::kModeLabelTop, 80, 3 * layout::kModeLabelPitch + 12);
 
 // Faint piece silhouettes over the whole background, like a wallpaper.
 void DrawWallpaper(QPainter& p, const QRect& area) {
@@ -35,7 +44,7 @@ void DrawWallpaper(QPainter& p, const QRect& area) {
 }
 
 void DrawFieldFrame(QPainter& p) {
-  const QRectF outer(22, 11, 404, 508);
+  const QRectF outer = QRectF(kFieldBox).adjusted(-13, -13, 13, 13);
   QLinearGradient gold(outer.topLeft(), outer.bottomRight());
   gold.setColorAt(0.0, QColor(255, 226, 150));
   gold.setColorAt(0.5, QColor(236, 176, 88));
@@ -49,9 +58,10 @@ void DrawFieldFrame(QPainter& p) {
   // A dark recess round the field box, so the field sits inside the frame.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(28, 16, 52));
-  p.drawRoundedRect(QRectF(layout::kField).adjusted(-4, -4, 4, 4), 5, 5);
+  p.drawRoundedRect(QRectF(kFieldBox).adjusted(-4, -4, 4, 4), 5, 5);
   // Studs at the frame's corners.
-  for (const QPointF c : {QPointF(29, 18), QPointF(419, 18), QPointF(29, 512), QPointF(419, 512)}) {
+  const QRectF studs = outer.adjusted(7, 7, -7, -7);
+  for (const QPointF c : {studs.topLeft(), studs.topRight(), studs.bottomLeft(), studs.bottomRight()}) {
     p.setPen(QPen(QColor(110, 60, 30), 1));
     p.setBrush(QColor(255, 240, 200));
     p.drawEllipse(c, 3, 3);
@@ -75,7 +85,7 @@ void DrawPanel(QPainter& p) {
   Sparkle(p, QPointF(475, 50), 3, QColor(255, 190, 60));
 
   // The score bezel.
-  const QRectF bezel = QRectF(layout::kScore).adjusted(-5, -5, 5, 5);
+  const QRectF bezel = QRectF(kScore).adjusted(-5, -5, 5, 5);
   p.setPen(QPen(QColor(120, 80, 40), 1.5));
   p.setBrush(QColor(60, 44, 100));
   p.drawRoundedRect(bezel, 7, 7);
@@ -84,27 +94,26 @@ void DrawPanel(QPainter& p) {
   p.drawRoundedRect(bezel.adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
 
   // Soft shadows under the three buttons.
-  for (const QRect& b : {layout::kNewGame, layout::kExit, layout::kMenu}) {
+  for (const layout::Rect& b : {layout::kNewGameButton, layout::kExitButton, layout::kMenuButton}) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 70, 30, 60));
-    p.drawRoundedRect(QRectF(b).adjusted(5, 7, -1, 3), 20, 20);
+    p.drawRoundedRect(QRectF(ToQRect(b)).adjusted(5, 7, -1, 3), 20, 20);
   }
 
   // The mode selector: a dark strip for the pink caption, a recess for the slider and a
   // light card for the four labels.
   p.setPen(QPen(QColor(40, 24, 80), 1));
   p.setBrush(kInk);
-  p.drawRoundedRect(QRectF(layout::kModeCaption).adjusted(-5, -6, 5, 6), 7, 7);
+  p.drawRoundedRect(QRectF(ToQRect(layout::kModeCaption)).adjusted(-5, -6, 5, 6), 7, 7);
   p.setBrush(QColor(225, 200, 170));
   p.setPen(Qt::NoPen);
-  p.drawRoundedRect(QRectF(layout::kSlider).adjusted(-2, -2, 2, 2), 8, 8);
+  p.drawRoundedRect(QRectF(ToQRect(layout::kModeSlider)).adjusted(-2, -2, 2, 2), 8, 8);
   p.setPen(QPen(QColor(230, 200, 160), 1.2));
   p.setBrush(QColor(255, 255, 255));
-  p.drawRoundedRect(QRectF(layout::kModeLabels).adjusted(-5, -5, 0, 5), 7, 7);
+  p.drawRoundedRect(QRectF(kModeLabels).adjusted(-5, -5, 0, 5), 7, 7);
 
   // The check boxes' strip, in their own green.
-  const QRectF strip(layout::kMusicCheck.left() - 6, layout::kMusicCheck.top() - 4,
-                     layout::kSoundCheck.right() - layout::kMusicCheck.left() + 13, layout::kMusicCheck.height() + 8);
+  const QRectF strip(kMusic.left() - 6, kMusic.top() - 4, kSound.right() - kMusic.left() + 13, kMusic.height() + 8);
   p.setPen(QPen(QColor(130, 200, 130), 1.2));
   p.setBrush(QColor(192, 255, 192));
   p.drawRoundedRect(strip, 8, 8);
@@ -112,7 +121,7 @@ void DrawPanel(QPainter& p) {
 
 // The space between the exit button and the menu button: Pelmo with a few pieces.
 void DrawVignette(QPainter& p) {
-  const double cx = layout::kExit.center().x() + 0.5;
+  const double cx = kExit.center().x() + 0.5;
   Glow(p, QPointF(cx, 270), 44, QColor(255, 210, 120, 110));
   DrawPiece(p, PieceStyle::Gems, 5, QPointF(cx - 72, 252), 0.9);
   DrawPiece(p, PieceStyle::Gems, 1, QPointF(cx - 50, 268), 0.75);
@@ -129,15 +138,18 @@ void DrawVignette(QPainter& p) {
 
 }  // namespace
 
-QImage MainBackground() {
-  QImage img = Opaque(650, 551, Qt::black);
+QImage MainBackground(int scale) {
+  const QRect client(0, 0, layout::kClientWidth, layout::kClientHeight);
+  QImage img = Opaque(client.width(), client.height(), Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
+  // The light runs along this diagonal; the buttons' and the slider's pictures are cut from
+  // this background, so moving it would change them too.
   QLinearGradient bg(0, 0, 650, 551);
   bg.setColorAt(0.0, QColor(66, 44, 128));
   bg.setColorAt(1.0, QColor(128, 64, 142));
-  p.fillRect(img.rect(), bg);
-  DrawWallpaper(p, img.rect());
+  p.fillRect(client, bg);
+  DrawWallpaper(p, client);
   DrawFieldFrame(p);
   DrawPanel(p);
   DrawVignette(p);

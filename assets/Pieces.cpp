@@ -6,13 +6,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "Geometry.h"
 #include "Shapes.h"
 
 namespace pelmora::assets {
 
 namespace {
-
-constexpr int kCell = 36;
 
 // Facets lit from the upper left: each side of the cut is lighter or darker by how much it
 // faces the light.
@@ -81,10 +80,12 @@ void DrawLeaf(QPainter& p, QPointF base, double angleDeg) {
 
 // The highest point of an outline: where a fruit's stalk grows.
 QPointF TopOf(const QPainterPath& path) {
+  constexpr double kMiddle = layout::kCell / 2.0;
   QPointF best(0, 1e9);
   for (int i = 0; i <= 200; ++i) {
     const QPointF q = path.pointAtPercent(i / 200.0);
-    if (q.y() < best.y() - 0.01 || (std::abs(q.y() - best.y()) < 0.01 && std::abs(q.x() - 18) < std::abs(best.x() - 18)))
+    if (q.y() < best.y() - 0.01 ||
+        (std::abs(q.y() - best.y()) < 0.01 && std::abs(q.x() - kMiddle) < std::abs(best.x() - kMiddle)))
       best = q;
   }
   return best;
@@ -132,7 +133,8 @@ void DrawGarden(QPainter& p, int kind) {
   p.drawEllipse(s.centre + QPointF(-6.5, -6.5), 3.2, 2.2);
   p.restore();
   // Heart and clover dip at the top; their stalk grows from the middle of the dip.
-  QPointF top = (kind == 6 || kind == 8) ? QPointF(18, s.outline.boundingRect().top() + (kind == 6 ? 8 : 3)) : TopOf(s.outline);
+  QPointF top = (kind == 6 || kind == 8) ? QPointF(layout::kCell / 2.0, s.outline.boundingRect().top() + (kind == 6 ? 8 : 3))
+                                         : TopOf(s.outline);
   p.setPen(QPen(QColor(90, 60, 30), 1.6, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(top + QPointF(0, 1), top + QPointF(0.6, -1.6));
   DrawLeaf(p, top + QPointF(0.6, -1.5), -24);
@@ -194,15 +196,16 @@ void DrawPiece(QPainter& p, PieceStyle style, int kind, QPointF topLeft, double 
   p.restore();
 }
 
-SpritePair PieceSheet(PieceStyle style) {
-  QImage art = Canvas(kCell, kCell * kKinds);
+SpritePair PieceSheet(PieceStyle style, int scale) {
+  constexpr int kCell = layout::kCell;
+  QImage art = Canvas(kCell, kCell * kKinds, scale);
   QPainter p(&art);
   Smooth(p);
   for (int k = 1; k <= kKinds; ++k) {
     // Each kind is clipped to its own cell so that nothing spills into its neighbour.
     p.save();
-    p.setClipRect(0, (k - 1) * kCell, kCell, kCell);
-    DrawPiece(p, style, k, QPointF(0, (k - 1) * kCell));
+    p.setClipRect(0, layout::PieceSheetY(k), kCell, kCell);
+    DrawPiece(p, style, k, QPointF(0, layout::PieceSheetY(k)));
     p.restore();
   }
   p.end();

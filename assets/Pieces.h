@@ -1,6 +1,6 @@
 #pragma once
-// The piece sheets of the picture sets: 36 px wide, kind k in the 36 x 36 cell at
-// y = (k - 1) * 36, eight kinds, so 36 x 288; with their masks.
+// The piece sheets of the picture sets: one column of cells, kind k in the cell at
+// layout::PieceSheetY(k), eight kinds; with their masks.
 
 #include "Art.h"
 
@@ -12,9 +12,9 @@ enum class PieceStyle {
   Winter,  // glossy baubles with a frost rim and a snowflake
 };
 
-SpritePair PieceSheet(PieceStyle style);
+SpritePair PieceSheet(PieceStyle style, int scale);
 
-// One piece drawn at its natural 36 x 36 size at (x, y) of a painter: used for the title art,
+// One piece drawn at its natural size (one cell) at (x, y) of a painter: used for the title art,
 // icons and the window decoration, so every picture shows the very same pieces.
 void DrawPiece(QPainter& p, PieceStyle style, int kind, QPointF topLeft, double scale = 1.0);
 

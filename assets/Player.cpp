@@ -11,7 +11,7 @@ namespace pelmora::assets {
 
 namespace {
 
-constexpr int kFrame = 72;
+constexpr int kFrame = layout::kPlayerSize;
 // The hand's heap is centred at x 35.5 (see the header), so the body is too.
 constexpr double kCx = 35.5;
 
@@ -23,7 +23,7 @@ const QColor kLine(88, 46, 18);
 const QColor kCheek(255, 120, 120, 170);
 const QColor kEar(255, 150, 160);
 
-enum class Eyes { Open, Happy, Squeezed, Spiral, Focused };
+enum class Eyes { Open, Happy, Squeezed, Spiral, Focused, Closed };
 enum class Mouth { Smile, Open, Frown, Wavy, Tight };
 enum class Arms { Down, None, Crossed };
 
@@ -92,6 +92,11 @@ void DrawEye(QPainter& p, QPointF c, Eyes eyes, bool left) {
       p.setPen(QPen(QColor(40, 22, 12), 1.8, Qt::SolidLine, Qt::RoundCap));
       p.setBrush(Qt::NoBrush);
       p.drawArc(QRectF(c.x() - 3, c.y() - 2, 6, 5), 20 * 16, 140 * 16);
+      break;
+    case Eyes::Closed:  // the lower half of a circle: lids down, fast asleep
+      p.setPen(QPen(QColor(40, 22, 12), 1.6, Qt::SolidLine, Qt::RoundCap));
+      p.setBrush(Qt::NoBrush);
+      p.drawArc(QRectF(c.x() - 3, c.y() - 2.5, 6, 4.5), 200 * 16, 140 * 16);
       break;
     case Eyes::Squeezed: {
       p.setPen(QPen(QColor(40, 22, 12), 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -330,6 +335,15 @@ void DrawPlayerCheerful(QPainter& p) {
   DrawBody(p, pose);
 }
 
+void DrawPlayerDozing(QPainter& p) {
+  Pose pose;
+  pose.eyes = Eyes::Closed;
+  pose.squash = 0.6;
+  pose.tilt = -5;
+  pose.droopyEars = true;
+  DrawBody(p, pose);
+}
+
 void DrawHands(QPainter& p, int pieces) {
   if (pieces <= 1) {
     // One piece (sprite x 18..53): the mittens grip its sides.
@@ -346,11 +360,11 @@ void DrawHands(QPainter& p, int pieces) {
   }
 }
 
-SpritePair PlayerStrip(PlayerAnimation animation) {
-  QImage art = Canvas(kFrame * 4, kFrame);
+SpritePair PlayerStrip(PlayerAnimation animation, int scale) {
+  QImage art = Canvas(kFrame * layout::kPlayerFrames, kFrame, scale);
   QPainter p(&art);
   Smooth(p);
-  for (int f = 0; f < 4; ++f) {
+  for (int f = 0; f < layout::kPlayerFrames; ++f) {
     p.save();
     p.setClipRect(f * kFrame, 0, kFrame, kFrame);
     p.translate(f * kFrame, 0);
@@ -361,8 +375,8 @@ SpritePair PlayerStrip(PlayerAnimation animation) {
   return Split(art);
 }
 
-SpritePair HandsPicture(int pieces) {
-  QImage art = Canvas(kFrame, kFrame);
+SpritePair HandsPicture(int pieces, int scale) {
+  QImage art = Canvas(kFrame, kFrame, scale);
   QPainter p(&art);
   Smooth(p);
   DrawHands(p, pieces);

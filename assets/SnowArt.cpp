@@ -53,8 +53,8 @@ void DrawDot(QPainter& p, QPointF c, double r) {
 
 }  // namespace
 
-SpritePair SnowFlakes() {
-  QImage art = Canvas(kFlakeSize * kFlakes, kFlakeSize);
+SpritePair SnowFlakes(int scale) {
+  QImage art = Canvas(kFlakeSize * kFlakes, kFlakeSize, scale);
   QPainter p(&art);
   Smooth(p);
   const double h = kFlakeSize / 2.0;

@@ -11,7 +11,7 @@ namespace pelmora::assets {
 constexpr int kFlakeSize = 19;
 constexpr int kFlakes = 8;
 
-SpritePair SnowFlakes();
+SpritePair SnowFlakes(int scale);
 // "[Snow]" and its seven keys, ASCII, CR LF line ends, no blank lines.
 QByteArray SnowIni();
 

@@ -7,6 +7,7 @@
 
 #include "Art.h"
 #include "Dice.h"
+#include "Geometry.h"
 #include "Logo.h"
 #include "Pieces.h"
 #include "Player.h"
@@ -14,16 +15,16 @@
 
 namespace pelmora::assets {
 
-QImage SplashPicture() {
-  constexpr int w = 279, h = 278;
-  QImage img = Opaque(w, h, Qt::black);
+QImage SplashPicture(int scale) {
+  constexpr int w = layout::kSplashWidth, h = layout::kSplashHeight;
+  QImage img = Opaque(w, h, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
   QRadialGradient bg(QPointF(w / 2.0, h * 0.55), w * 0.75);
   bg.setColorAt(0.0, QColor(130, 84, 200));
   bg.setColorAt(0.6, QColor(70, 40, 130));
   bg.setColorAt(1.0, QColor(30, 16, 64));
-  p.fillRect(img.rect(), bg);
+  p.fillRect(QRectF(0, 0, w, h), bg);
   Dice dice(3);
   for (int i = 0; i < 30; ++i)
     Sparkle(p, QPointF(dice.Between(6, w - 6), dice.Between(6, h - 6)), dice.Between(1.5, 3.5), QColor(255, 255, 255, 150));
@@ -40,9 +41,9 @@ QImage SplashPicture() {
   p.translate(w / 2.0 - 35.5 * 1.35, 268 - 70 * 1.35);
   p.scale(1.35, 1.35);
   DrawPlayerCheerful(p);
-  DrawPiece(p, PieceStyle::Gems, 4, QPointF(8, 26));
-  DrawPiece(p, PieceStyle::Gems, 4, QPointF(28, 26));
-  DrawPiece(p, PieceStyle::Gems, 4, QPointF(18, 16));
+  DrawPiece(p, PieceStyle::Gems, 4, kHandLeft);
+  DrawPiece(p, PieceStyle::Gems, 4, kHandRight);
+  DrawPiece(p, PieceStyle::Gems, 4, kHandTop);
   DrawHands(p, 3);
   p.restore();
   DrawLogo(p, QPointF(w / 2.0, 58), 42);

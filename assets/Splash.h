@@ -1,10 +1,10 @@
 #pragma once
-// "images/Long.JPG", 279 x 278: the splash picture shown while the game loads.
+// "images/Long.JPG", the size of the splash window: the splash picture shown while the game loads.
 
 #include <QImage>
 
 namespace pelmora::assets {
 
-QImage SplashPicture();
+QImage SplashPicture(int scale);
 
 }  // namespace pelmora::assets

@@ -28,6 +28,18 @@ const char* const kHelpChinese = R"(Pelmora 游戏帮助
   每个 1 分。
 · 这一列没有可拉的图块，或者右键时最下面的图块种类不同，小家伙会摇头拒绝。
 
+【键盘操作】
+· ← / →（或 A / D）：把选中的列向左或向右移动一列。
+· ↑ 或空格（或 W）：与左键相同 —— 手中有图块时把它们抛上去，手中没有图块时拉下一串。
+· ↓（或 S）：与右键相同 —— 拉下一串图块，或者再拉一串与手中同种的图块。
+· F2 或 Ctrl+N：开始新游戏。
+· F1：打开这份帮助。
+
+【暂停】
+游戏进行中按 P、Pause 或 Esc 键暂停，场地上会显示 “暂停”。
+再按一次这些键，或者点击暂停的场地，游戏就继续。
+游戏窗口失去焦点或被最小化时，游戏会自动暂停，等你回来要求继续时才继续。
+
 【下降与关卡】
 每隔 20 秒，整个场地下降一行，顶部出现新的一行随机图块。
 每得 100 分升一关；每升一关，下降的间隔缩短 0.1 秒。
@@ -76,6 +88,20 @@ MOUSE
   of the column, they vanish, one point each.
 - With nothing to pull, or a right click on another kind, your little digger shakes its
   head.
+
+KEYBOARD
+- Left / Right arrow (or A / D): move the chosen column by one.
+- Up arrow or Space (or W): what the left button does - throw up what you hold, or pull
+  pieces down when your hands are empty.
+- Down arrow (or S): what the right button does - pull pieces down, or gather more of the
+  kind in your hands.
+- F2 or Ctrl+N: start a new game.
+- F1: open this help.
+
+PAUSE
+P, Pause or Esc pauses a running game, and the field shows "暂停" (paused). Press one of
+these keys again, or click the paused field, to play on. The game also pauses by itself
+when its window loses the focus or is minimised, and waits until you ask it to go on.
 
 DESCENT AND LEVELS
 Every 20 seconds the whole field comes down by one row and a new random row appears at

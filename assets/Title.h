@@ -6,6 +6,6 @@
 
 namespace pelmora::assets {
 
-QImage TitleField();  // 376 x 480
+QImage TitleField(int scale);  // the field's size
 
 }  // namespace pelmora::assets

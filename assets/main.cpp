@@ -63,9 +63,12 @@ int main(int argc, char** argv) {
   clock.start();
   using namespace pelmora::assets;
   Output out(options.outDir);
-  WriteFixedPictures(out);
-  WritePictureSets(out);
-  WriteWindowPictures(out);
+  for (const int scale : {1, 2}) {
+    WriteFixedPictures(out, scale);
+    WritePictureSets(out, scale);
+    WriteWindowPictures(out, scale);
+  }
+  WriteIcons(out);
   const qint64 pictures = clock.elapsed();
   WriteSounds(out);
   WriteMusic(out);

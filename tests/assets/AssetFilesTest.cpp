@@ -1,5 +1,6 @@
 // The game folder after the build: every generated file is there, in its format, at its
-// exact size; masks are black and white; sheets are black outside their figures; sounds are
+// exact size, and every picture but the icons also at twice the size ("@2x"); masks are black
+// and white; sheets are black outside their figures, at both sizes; sounds are
 // valid PCM; the help and snow texts have their encodings and line ends. (The settings file
 // is checked on a fresh run of the generator: in the build's folder the game may have
 // written the player's choices into it.)
@@ -16,36 +17,85 @@
 #include <vector>
 
 #include "AssetSupport.h"
+#include "game/Board.h"
 #include "platform/TextCodec.h"
+#include "view/Layout.h"
 
 namespace pelmora::testing {
 namespace {
 
 struct Expected {
   const char* path;
-  int width, height;
+  QSize size;
+  bool twice = true;  // also drawn at twice the size, as "<name>@2x.<ext>"
 };
 
+constexpr int kCell = layout::kCell;
+constexpr QSize kField(layout::kFieldWidth, layout::kFieldHeight);
+constexpr QSize kStrip(layout::kPlayerSize * layout::kPlayerFrames, layout::kPlayerSize);
+constexpr QSize kFrame(layout::kPlayerSize, layout::kPlayerSize);
+constexpr QSize kPieces(kCell, kKinds * kCell);
+constexpr QSize kArrow(kCell, kCell);
+constexpr QSize kDash(kCell, layout::kDashHeight);
+constexpr QSize kButton(layout::kNewGameButton.w, layout::kNewGameButton.h);
+constexpr QSize kSlider(layout::kModeSlider.w, layout::kModeSlider.h);
+
 const Expected kPictures[] = {
-    {"images/GameMap.JPG", 376, 480},   {"images/GameMapM.JPG", 376, 480}, {"images/RDown.JPG", 288, 72},
-    {"images/RDownM.JPG", 288, 72},     {"images/ROver.JPG", 288, 72},     {"images/ROverM.JPG", 288, 72},
-    {"images/RStar.JPG", 288, 72},      {"images/RStarM.JPG", 288, 72},    {"images/RNoDown.JPG", 288, 72},
-    {"images/RNoDownM.JPG", 288, 72},   {"images/1Hand.JPG", 72, 72},      {"images/1HandM.JPG", 72, 72},
-    {"images/2Hand.JPG", 72, 72},       {"images/2HandM.JPG", 72, 72},     {"images/Number1.JPG", 150, 25},
-    {"images/JTDown0.JPG", 36, 36},     {"images/JTDown1.JPG", 36, 36},    {"images/JTDown2.JPG", 36, 36},
-    {"images/JTUp0.JPG", 36, 36},       {"images/JTUp1.JPG", 36, 36},      {"images/JTUp2.JPG", 36, 36},
-    {"images/Line.JPG", 36, 8},         {"images/LineM.JPG", 36, 8},       {"images/Long.JPG", 279, 278},
-    {"ui/MainBack.png", 650, 551},      {"ui/Icon32.png", 32, 32},         {"ui/Icon48.png", 48, 48},
-    {"ui/Icon64.png", 64, 64},          {"ui/Icon128.png", 128, 128},      {"ui/Icon256.png", 256, 256},
-    {"ui/Cursor.png", 32, 32},          {"ui/NewGame.png", 159, 47},       {"ui/NewGameHover.png", 159, 47},
-    {"ui/Exit.png", 159, 47},           {"ui/ExitHover.png", 159, 47},     {"ui/Menu.png", 159, 47},
-    {"ui/MenuHover.png", 159, 47},      {"ui/Slider1.png", 39, 90},        {"ui/Slider2.png", 39, 90},
-    {"ui/Slider3.png", 39, 90},         {"ui/Slider4.png", 39, 90},        {"ui/ScoreStart.png", 122, 27},
-    {"ui/PxbBack.png", 359, 287},       {"pics/gems/GameMap.JPG", 376, 480}, {"pics/gems/GameImages.JPG", 36, 288},
-    {"pics/gems/GameImagesM.JPG", 36, 288}, {"pics/garden/GameMap.JPG", 376, 480},
-    {"pics/garden/GameImages.JPG", 36, 288}, {"pics/garden/GameImagesM.JPG", 36, 288},
-    {"pics/winter/GameMap.JPG", 376, 480}, {"pics/winter/GameImages.JPG", 36, 288},
-    {"pics/winter/GameImagesM.JPG", 36, 288}, {"pics/winter/Snow.JPG", 152, 19}, {"pics/winter/SnowM.JPG", 152, 19},
+    {"images/GameMap.JPG", kField},
+    {"images/GameMapM.JPG", kField},
+    {"images/RDown.JPG", kStrip},
+    {"images/RDownM.JPG", kStrip},
+    {"images/ROver.JPG", kStrip},
+    {"images/ROverM.JPG", kStrip},
+    {"images/RStar.JPG", kStrip},
+    {"images/RStarM.JPG", kStrip},
+    {"images/RNoDown.JPG", kStrip},
+    {"images/RNoDownM.JPG", kStrip},
+    {"images/1Hand.JPG", kFrame},
+    {"images/1HandM.JPG", kFrame},
+    {"images/2Hand.JPG", kFrame},
+    {"images/2HandM.JPG", kFrame},
+    {"images/Number1.JPG", {10 * layout::kDigitWidth, layout::kDigitHeight}},
+    {"images/JTDown0.JPG", kArrow},
+    {"images/JTDown1.JPG", kArrow},
+    {"images/JTDown2.JPG", kArrow},
+    {"images/JTUp0.JPG", kArrow},
+    {"images/JTUp1.JPG", kArrow},
+    {"images/JTUp2.JPG", kArrow},
+    {"images/Line.JPG", kDash},
+    {"images/LineM.JPG", kDash},
+    {"images/Long.JPG", {layout::kSplashWidth, layout::kSplashHeight}},
+    {"ui/MainBack.png", {layout::kClientWidth, layout::kClientHeight}},
+    {"ui/Icon32.png", {32, 32}, false},
+    {"ui/Icon48.png", {48, 48}, false},
+    {"ui/Icon64.png", {64, 64}, false},
+    {"ui/Icon128.png", {128, 128}, false},
+    {"ui/Icon256.png", {256, 256}, false},
+    {"ui/Cursor.png", {layout::kCursorSize, layout::kCursorSize}},
+    {"ui/NewGame.png", kButton},
+    {"ui/NewGameHover.png", kButton},
+    {"ui/Exit.png", kButton},
+    {"ui/ExitHover.png", kButton},
+    {"ui/Menu.png", kButton},
+    {"ui/MenuHover.png", kButton},
+    {"ui/Slider1.png", kSlider},
+    {"ui/Slider2.png", kSlider},
+    {"ui/Slider3.png", kSlider},
+    {"ui/Slider4.png", kSlider},
+    {"ui/ScoreStart.png", {layout::kScoreBox.w, layout::kScoreBox.h}},
+    {"ui/PxbBack.png", {layout::kBoardWidth - 1, layout::kBoardHeight - 1}},
+    {"ui/Pause.png", kField},
+    {"pics/gems/GameMap.JPG", kField},
+    {"pics/gems/GameImages.JPG", kPieces},
+    {"pics/gems/GameImagesM.JPG", kPieces},
+    {"pics/garden/GameMap.JPG", kField},
+    {"pics/garden/GameImages.JPG", kPieces},
+    {"pics/garden/GameImagesM.JPG", kPieces},
+    {"pics/winter/GameMap.JPG", kField},
+    {"pics/winter/GameImages.JPG", kPieces},
+    {"pics/winter/GameImagesM.JPG", kPieces},
+    {"pics/winter/Snow.JPG", {152, 19}},
+    {"pics/winter/SnowM.JPG", {152, 19}},
 };
 
 // Every sheet with its mask. The arrows' two phases share the mask of index 0.
@@ -61,6 +111,13 @@ const std::pair<const char*, const char*> kSheets[] = {
     {"pics/winter/Snow.JPG", "pics/winter/SnowM.JPG"},
 };
 
+// The name of a picture at a scale: "images/RStar.JPG" at 2 is "images/RStar@2x.JPG".
+QString AtScale(const QString& name, int scale) {
+  if (scale == 1) return name;
+  const qsizetype dot = name.lastIndexOf('.');
+  return name.left(dot) + QString("@%1x").arg(scale) + name.mid(dot);
+}
+
 TEST(GameFolderPictures, EveryPictureIsThereInItsFormatAtItsExactSize) {
   for (const Expected& e : kPictures) {
     SCOPED_TRACE(e.path);
@@ -70,14 +127,45 @@ TEST(GameFolderPictures, EveryPictureIsThereInItsFormatAtItsExactSize) {
     EXPECT_EQ(reader.format(), name.endsWith(".png") ? QByteArray("png") : QByteArray("jpeg"));
     const QImage image = reader.read();
     ASSERT_FALSE(image.isNull()) << qPrintable(reader.errorString());
-    EXPECT_EQ(image.width(), e.width);
-    EXPECT_EQ(image.height(), e.height);
+    EXPECT_EQ(image.size(), e.size);
   }
 }
 
+TEST(GameFolderPictures, TwiceAsLargeIsTheSamePictureAtExactlyTwiceTheSize) {
+  for (const Expected& e : kPictures) {
+    if (!e.twice) continue;
+    const QString name = AtScale(e.path, 2);
+    SCOPED_TRACE(qPrintable(name));
+    QImageReader reader(GamePathOf(name));
+    // The game draws a frame at scale 2 with every coordinate doubled: the sizes must be exact.
+    EXPECT_EQ(reader.format(), QImageReader(GamePathOf(e.path)).format());
+    const QImage big = reader.read();
+    ASSERT_FALSE(big.isNull()) << qPrintable(reader.errorString());
+    ASSERT_EQ(big.size(), e.size * 2);
+    // The same drawing, everything where it is at scale 1 (a part drawn at the wrong scale
+    // would show here), only finer.
+    const QImage one = LoadGamePicture(e.path);
+    const QImage down = big.scaled(e.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LE(MeanDifference(down, one, one.rect()), 16.0);
+  }
+}
+
+struct SheetAtScale {
+  QString sheet, mask;
+  int scale;
+};
+
+// Every sheet and mask at both scales: the masking convention holds at 2 as at 1.
+std::vector<SheetAtScale> SheetsAtBothScales() {
+  std::vector<SheetAtScale> all;
+  for (const auto& [sheet, mask] : kSheets)
+    for (const int scale : {1, 2}) all.push_back({AtScale(sheet, scale), AtScale(mask, scale), scale});
+  return all;
+}
+
 TEST(GameFolderPictures, MasksAreBlackAndWhiteWithBoth) {
-  for (const auto& [sheet, maskName] : kSheets) {
-    SCOPED_TRACE(maskName);
+  for (const auto& [sheet, maskName, scale] : SheetsAtBothScales()) {
+    SCOPED_TRACE(qPrintable(maskName));
     const QImage mask = LoadGamePicture(maskName);
     ASSERT_FALSE(mask.isNull());
     EXPECT_LE(MaskNoise(mask), 8);
@@ -88,24 +176,26 @@ TEST(GameFolderPictures, MasksAreBlackAndWhiteWithBoth) {
 }
 
 TEST(GameFolderPictures, SheetsAreBlackWhereTheirMaskIsWhite) {
-  for (const auto& [sheetName, maskName] : kSheets) {
-    SCOPED_TRACE(sheetName);
+  for (const auto& [sheetName, maskName, scale] : SheetsAtBothScales()) {
+    SCOPED_TRACE(qPrintable(sheetName));
     const QImage sheet = LoadGamePicture(sheetName), mask = LoadGamePicture(maskName);
     ASSERT_EQ(sheet.size(), mask.size());
     // JPEG keeps colour at half resolution, so next to a figure a trace of its colour can
-    // show: far below anything the eye would see through the AND/OR drawing.
-    EXPECT_LE(BrightestOutsideFigure(sheet, mask), 32);
+    // show: far below anything the eye would see through the AND/OR drawing. At twice the
+    // size a coloured rim (the snowflakes' blue) is two pixels wide instead of blending into
+    // one, and gives its neighbours a little more of its colour.
+    EXPECT_LE(BrightestOutsideFigure(sheet, mask), scale == 1 ? 32 : 40);
   }
 }
 
 TEST(GameFolderPictures, FieldMaskShadesSoftlyAndMarksTheLimitRow) {
   const QImage mask = LoadGamePicture("images/GameMapM.JPG").convertToFormat(QImage::Format_Grayscale8);
-  ASSERT_EQ(mask.size(), QSize(376, 480));
+  ASSERT_EQ(mask.size(), QSize(layout::kFieldWidth, layout::kFieldHeight));
   // The game ANDs it over every frame bit by bit. Above the limit row, away from the marks,
   // nothing may drop below 236 (which can only clear the low bits: a slight darkening).
   int lowest = 255, centre = 255;
-  for (int y = 0; y < 400; ++y)
-    for (int x = 8; x < 368; ++x) {
+  for (int y = 0; y < layout::kPlayerTop - 4; ++y)
+    for (int x = layout::CellX(0); x < layout::CellX(kColumns); ++x) {
       lowest = std::min<int>(lowest, mask.pixel(x, y) & 0xFF);
       if (x > 120 && x < 256 && y > 140 && y < 340) centre = std::min<int>(centre, mask.pixel(x, y) & 0xFF);
     }
@@ -113,8 +203,8 @@ TEST(GameFolderPictures, FieldMaskShadesSoftlyAndMarksTheLimitRow) {
   EXPECT_GE(centre, 250);
   // The dashes along the top of the limit row are black.
   int dark = 0;
-  for (int x = 0; x < 376; ++x) dark += (mask.pixel(x, 404) & 0xFF) < 40;
-  EXPECT_GE(dark, 376 / 2);
+  for (int x = 0; x < mask.width(); ++x) dark += (mask.pixel(x, layout::kPlayerTop) & 0xFF) < 40;
+  EXPECT_GE(dark, mask.width() / 2);
   // The vignette darkens the corners a little.
   EXPECT_LT(mask.pixel(2, 2) & 0xFF, 250u);
 }
@@ -220,11 +310,11 @@ TEST(GameFolderTexts, SnowIniDescribesTheFlakeStrip) {
   EXPECT_EQ(ini.toStdString(),
             "[Snow]\r\nSnowShow=True\r\nSnowSum=60\r\nSnowPicWith=19\r\nSnowPicHeight=19\r\nSnowPicsum=8\r\nXM=1\r\nYM=3\r\n");
   // The strip holds SnowPicsum pictures of SnowPicWith x SnowPicHeight and fits the game's
-  // 152 x 27 flake store.
+  // flake store.
   const QImage strip = LoadGamePicture("pics/winter/Snow.JPG");
   EXPECT_EQ(strip.size(), QSize(8 * 19, 19));
-  EXPECT_LE(strip.width(), 152);
-  EXPECT_LE(strip.height(), 27);
+  EXPECT_LE(strip.width(), layout::kSnowStoreWidth);
+  EXPECT_LE(strip.height(), layout::kSnowStoreHeight);
 }
 
 TEST(GameFolderTexts, HelpIsUtf8ChineseFirstThenEnglish) {
@@ -241,8 +331,9 @@ TEST(GameFolderTexts, HelpIsUtf8ChineseFirstThenEnglish) {
   EXPECT_LT(chinese, english);
   // What a player must learn from it, in both languages.
   for (const char* topic : {"左键", "右键", "20 秒", "100 分", "１：简单模式", "２：正常模式", "３：挑战模式",
-                            "４：极限模式", "宝石", "花园", "冬雪", "音乐", "音效", "排行榜", "Left click",
-                            "Right click", "20 seconds", "100 points", "leaderboard", "snow"})
+                            "４：极限模式", "宝石", "花园", "冬雪", "音乐", "音效", "排行榜", "空格", "Ctrl+N",
+                            "暂停", "最小化", "Left click", "Right click", "20 seconds", "100 points", "leaderboard",
+                            "snow", "Space", "minimised", "Esc"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
   // Windows line ends throughout, so that every text viewer shows the lines.
   EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));

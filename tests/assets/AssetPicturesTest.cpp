@@ -11,9 +11,15 @@
 #include <vector>
 
 #include "AssetSupport.h"
+#include "Geometry.h"
+#include "game/Board.h"
 
 namespace pelmora::testing {
 namespace {
+
+using assets::ToQRect;
+constexpr int kCell = layout::kCell;
+constexpr int kFrame = layout::kPlayerSize;
 
 // The figure of a mask as booleans (true = black = figure), the way the game cleans masks.
 std::vector<std::vector<bool>> Figure(const QImage& mask) {
@@ -44,18 +50,6 @@ int Count(const std::vector<std::vector<bool>>& f, const QRect& r) {
   return n;
 }
 
-// Mean of the largest channel difference over a rectangle of two pictures.
-double MeanDifference(const QImage& a, const QImage& b, const QRect& r) {
-  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
-  double sum = 0;
-  for (int j = r.top(); j <= r.bottom(); ++j)
-    for (int i = r.left(); i <= r.right(); ++i) {
-      const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
-      sum += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-    }
-  return sum / (r.width() * r.height());
-}
-
 double MeanLuminance(const QImage& img) {
   const QImage x = img.convertToFormat(QImage::Format_RGB32);
   double sum = 0;
@@ -77,18 +71,20 @@ TEST(PieceSheets, EveryKindHasItsOwnSilhouetteInsideItsCell) {
   for (const char* set : {"gems", "garden", "winter"}) {
     SCOPED_TRACE(set);
     const auto f = Figure(LoadGamePicture(QString("pics/%1/GameImagesM.JPG").arg(set)));
-    ASSERT_EQ(f.size(), 288u);
-    for (int k = 0; k < 8; ++k) {
-      SCOPED_TRACE(k + 1);
-      const QRect cell(0, 36 * k, 36, 36);
-      // Big enough to read at 36 px, and a free edge round it so that neighbours never touch.
-      EXPECT_GE(Count(f, cell), 36 * 36 * 30 / 100);
-      EXPECT_EQ(Count(f, QRect(0, 36 * k, 36, 1)) + Count(f, QRect(0, 36 * k + 35, 36, 1)) +
-                    Count(f, QRect(0, 36 * k, 1, 36)) + Count(f, QRect(35, 36 * k, 1, 36)),
+    ASSERT_EQ(f.size(), static_cast<std::size_t>(kKinds * kCell));
+    for (int k = 1; k <= kKinds; ++k) {
+      SCOPED_TRACE(k);
+      const QRect cell(0, layout::PieceSheetY(k), kCell, kCell);
+      // Big enough to read at the size of a cell, and a free edge round it so that neighbours
+      // never touch.
+      EXPECT_GE(Count(f, cell), kCell * kCell * 30 / 100);
+      EXPECT_EQ(Count(f, QRect(cell.left(), cell.top(), kCell, 1)) + Count(f, QRect(cell.left(), cell.bottom(), kCell, 1)) +
+                    Count(f, QRect(cell.left(), cell.top(), 1, kCell)) + Count(f, QRect(cell.right(), cell.top(), 1, kCell)),
                 0);
       // Told apart by shape alone, not only by colour: any two kinds differ in a good many
       // pixels of their outline.
-      for (int j = 0; j < k; ++j) EXPECT_GE(Xor(f, {0, 36 * k}, f, {0, 36 * j}, {36, 36}), 110) << "against kind " << j + 1;
+      for (int j = 1; j < k; ++j)
+        EXPECT_GE(Xor(f, cell.topLeft(), f, {0, layout::PieceSheetY(j)}, cell.size()), 110) << "against kind " << j;
     }
   }
 }
@@ -98,21 +94,21 @@ TEST(AimArrows, PointTheirWayAndTheirPhasesDiffer) {
     SCOPED_TRACE(family);
     const QString base = QString("images/") + family;
     const QImage mask = LoadGamePicture(base + "0.JPG");
-    ASSERT_EQ(mask.size(), QSize(36, 36));
+    ASSERT_EQ(mask.size(), QSize(kCell, kCell));
     const auto f = Figure(mask);
     // The point is narrow and the shaft's end is broad: a grab arrow has its point at the
     // bottom, a throw arrow at the top.
-    std::vector<int> width(36, 0);
-    int n = 0, top = 36, bottom = -1;
-    for (int y = 0; y < 36; ++y)
-      for (int x = 0; x < 36; ++x)
+    std::vector<int> width(kCell, 0);
+    int n = 0, top = kCell, bottom = -1;
+    for (int y = 0; y < kCell; ++y)
+      for (int x = 0; x < kCell; ++x)
         if (f[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]) {
           ++width[static_cast<std::size_t>(y)];
           ++n;
           top = std::min(top, y);
           bottom = std::max(bottom, y);
         }
-    ASSERT_GT(n, 36 * 36 / 5);
+    ASSERT_GT(n, kCell * kCell / 5);
     const int nearTop = width[static_cast<std::size_t>(top + 2)], nearBottom = width[static_cast<std::size_t>(bottom - 2)];
     if (QString(family) == "JTDown") {
       EXPECT_GT(nearTop, 2 * nearBottom);
@@ -122,27 +118,32 @@ TEST(AimArrows, PointTheirWayAndTheirPhasesDiffer) {
     // The two phases alternate every frame: visibly different inside the shared silhouette.
     const QImage one = LoadGamePicture(base + "1.JPG");
     const QImage two = LoadGamePicture(base + "2.JPG");
-    EXPECT_GE(MeanDifference(one, two, QRect(0, 0, 36, 36)) * 36 * 36 / n, 25.0);
+    EXPECT_GE(MeanDifference(one, two, mask.rect()) * kCell * kCell / n, 25.0);
   }
 }
 
 TEST(GuideDash, IsAShortSegmentInTheMiddle) {
   const auto f = Figure(LoadGamePicture("images/LineM.JPG"));
-  const int all = Count(f, QRect(0, 0, 36, 8));
-  EXPECT_EQ(Count(f, QRect(14, 0, 8, 8)), all);  // only around the centre x 18
+  const int all = Count(f, QRect(0, 0, kCell, layout::kDashHeight));
+  EXPECT_EQ(Count(f, QRect(kCell / 2 - 4, 0, 8, layout::kDashHeight)), all);  // only around the middle
   EXPECT_GE(all, 24);
 }
 
 TEST(PlayerPictures, ArmsHoldTheHeapFromTheSides) {
-  // One piece at sprite (18, 26); two at (8, 26) and (28, 26); a third at (18, 16).
+  // The hand's pieces in sprite coordinates: one piece, and the heap of two or three.
+  const int column = -layout::PlayerLeft(0), top = layout::kHandPieceY - layout::kPlayerTop;
+  const QRect piece(column + layout::kHandCentreX, top, kCell, kCell);
+  const QRect heap(column, top, layout::kHandSecondX + kCell, kCell);
   const auto one = Figure(LoadGamePicture("images/1HandM.JPG"));
-  EXPECT_GT(Count(one, QRect(14, 30, 10, 28)), 20);  // left hand on the piece's left edge
-  EXPECT_GT(Count(one, QRect(48, 30, 10, 28)), 20);  // right hand on its right edge
-  EXPECT_LT(Count(one, QRect(24, 26, 24, 36)), 24 * 36 / 10);  // the piece itself stays in view
+  EXPECT_GT(Count(one, QRect(piece.left() - 4, top + 4, 10, 28)), 20);  // left hand on the piece's left edge
+  EXPECT_GT(Count(one, QRect(piece.right() - 5, top + 4, 10, 28)), 20);  // right hand on its right edge
+  const QRect middle = piece.adjusted(6, 0, -6, 0);  // the piece itself stays in view
+  EXPECT_LT(Count(one, middle), middle.width() * middle.height() / 10);
   const auto two = Figure(LoadGamePicture("images/2HandM.JPG"));
-  EXPECT_GT(Count(two, QRect(3, 30, 10, 28)), 20);
-  EXPECT_GT(Count(two, QRect(59, 30, 10, 28)), 20);
-  EXPECT_LT(Count(two, QRect(14, 26, 44, 36)), 44 * 36 / 6);
+  EXPECT_GT(Count(two, QRect(heap.left() - 5, top + 4, 10, 28)), 20);
+  EXPECT_GT(Count(two, QRect(heap.right() - 4, top + 4, 10, 28)), 20);
+  const QRect inner = heap.adjusted(6, 0, -6, 0);
+  EXPECT_LT(Count(two, inner), inner.width() * inner.height() / 6);
 }
 
 TEST(PlayerPictures, AnimationsMoveAndStayInsideTheirFrames) {
@@ -150,23 +151,25 @@ TEST(PlayerPictures, AnimationsMoveAndStayInsideTheirFrames) {
     SCOPED_TRACE(strip);
     const QImage sheet = LoadGamePicture(QString("images/%1.JPG").arg(strip));
     const auto f = Figure(LoadGamePicture(QString("images/%1M.JPG").arg(strip)));
-    for (int a = 0; a < 4; ++a) {
+    for (int a = 0; a < layout::kPlayerFrames; ++a) {
+      const QRect frame(kFrame * a, 0, kFrame, kFrame);
       // Nothing is cut off at the frame's sides.
-      EXPECT_EQ(Count(f, QRect(72 * a, 0, 1, 72)) + Count(f, QRect(72 * a + 71, 0, 1, 72)), 0) << "frame " << a;
-      // The figure stands over the column's cell (sprite x 16..51).
+      EXPECT_EQ(Count(f, QRect(frame.left(), 0, 1, kFrame)) + Count(f, QRect(frame.right(), 0, 1, kFrame)), 0)
+          << "frame " << a;
+      // The figure stands over the column's cell (sprite x 16..51, its middle at 33.5 + 2).
       int n = 0;
       double sumX = 0;
-      for (int y = 0; y < 72; ++y)
-        for (int x = 0; x < 72; ++x)
-          if (f[static_cast<std::size_t>(y)][static_cast<std::size_t>(72 * a + x)]) {
+      for (int y = 0; y < kFrame; ++y)
+        for (int x = 0; x < kFrame; ++x)
+          if (f[static_cast<std::size_t>(y)][static_cast<std::size_t>(frame.left() + x)]) {
             sumX += x;
             ++n;
           }
-      ASSERT_GT(n, 72 * 72 / 5);
+      ASSERT_GT(n, kFrame * kFrame / 5);
       EXPECT_NEAR(sumX / n, 35.5, 4.0) << "frame " << a;
       // Every frame differs from the one before it: the animation moves.
-      const int b = (a + 3) % 4;
-      EXPECT_GE(MeanDifference(sheet, sheet.copy(72 * b - 72 * a, 0, 288, 72), QRect(72 * a, 0, 72, 72)), 3.0)
+      const int b = (a + layout::kPlayerFrames - 1) % layout::kPlayerFrames;
+      EXPECT_GE(MeanDifference(sheet, sheet.copy(kFrame * (b - a), 0, sheet.width(), kFrame), frame), 3.0)
           << "frames " << b << " and " << a;
     }
   }
@@ -174,9 +177,12 @@ TEST(PlayerPictures, AnimationsMoveAndStayInsideTheirFrames) {
 
 TEST(ScoreDigits, AreDistinctAndMatchTheStartPicture) {
   const QImage strip = LoadGamePicture("images/Number1.JPG");
+  const QRect digit(0, 0, layout::kDigitWidth, layout::kDigitHeight);
   for (int a = 0; a < 10; ++a)
     for (int b = 0; b < a; ++b)
-      EXPECT_GE(MeanDifference(strip.copy(15 * a, 0, 15, 25), strip.copy(15 * b, 0, 15, 25), QRect(0, 0, 15, 25)), 8.0)
+      EXPECT_GE(MeanDifference(strip.copy(digit.translated(digit.width() * a, 0)),
+                               strip.copy(digit.translated(digit.width() * b, 0)), digit),
+                8.0)
           << a << " and " << b;
   // The score box keeps the start picture beside and below the eight digits: same glass.
   const QImage start = LoadGamePicture("ui/ScoreStart.png").convertToFormat(QImage::Format_RGB32);
@@ -227,15 +233,15 @@ TEST(Buttons, HighlightedLookIsClearlyBrighter) {
 TEST(WindowPictures, CursorTipIsItsHotSpotAndIconsAreTransparentRoundTheTile) {
   const QImage cursor = LoadGamePicture("ui/Cursor.png").convertToFormat(QImage::Format_ARGB32);
   ASSERT_TRUE(cursor.hasAlphaChannel());
-  EXPECT_GE(qAlpha(cursor.pixel(5, 0)), 200);
+  ASSERT_EQ(cursor.size(), QSize(layout::kCursorSize, layout::kCursorSize));
+  const int tip = layout::kCursorHotX, top = layout::kCursorHotY;
+  EXPECT_GE(qAlpha(cursor.pixel(tip, top)), 200);
   // Nothing of the pointer lies above or left of its tip.
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(qAlpha(cursor.pixel(x, y)), 0) << x << "," << y;
-  for (int x = 0; x < 32; ++x) {
-    if (x < 4 || x > 7) {
-      EXPECT_EQ(qAlpha(cursor.pixel(x, 0)), 0) << x;
-    }
-  }
+  for (int y = 0; y < cursor.height(); ++y)
+    for (int x = 0; x < cursor.width(); ++x)
+      if (y < top || x < tip - 1 || (y == top && x > tip + 2)) {
+        EXPECT_EQ(qAlpha(cursor.pixel(x, y)), 0) << x << "," << y;
+      }
 
   const QImage big = LoadGamePicture("ui/Icon256.png").convertToFormat(QImage::Format_ARGB32);
   for (const int size : {32, 48, 64, 128, 256}) {
@@ -251,28 +257,40 @@ TEST(WindowPictures, CursorTipIsItsHotSpotAndIconsAreTransparentRoundTheTile) {
 
 TEST(WindowPictures, MainBackgroundKeepsEveryLabelReadable) {
   const QImage back = LoadGamePicture("ui/MainBack.png");
-  ASSERT_EQ(back.size(), QSize(650, 551));
+  ASSERT_EQ(back.size(), QSize(layout::kClientWidth, layout::kClientHeight));
   // "第1关" in red (it grows to the right with more digits).
-  EXPECT_GE(Readable(back, QRect(504, 48, 80, 20), qRgb(255, 0, 0), 3.0), 0.95);
-  // The four mode labels: black, and each mode's colour when chosen.
-  const QRect labels(536, 384, 72, 84);
+  const QRect level = ToQRect(layout::kLevelCaption);
+  EXPECT_GE(Readable(back, QRect(level.topLeft(), QSize(80, level.height())), qRgb(255, 0, 0), 3.0), 0.95);
+  // The four mode labels, each one line of about 72 px: black, and each mode's colour when chosen.
+  const QRect labels(layout::kModeLabelX, layout::kModeLabelTop, 72, 3 * layout::kModeLabelPitch + 12);
   EXPECT_GE(Readable(back, labels, qRgb(0, 0, 0), 7.0), 0.98);
   for (const QRgb c : {qRgb(128, 128, 255), qRgb(0, 128, 0), qRgb(255, 0, 0), qRgb(255, 128, 0)})
     EXPECT_GE(Readable(back, labels, c, 2.3), 0.98) << std::hex << c;
   // The pink vertical caption "游戏模式选择".
-  EXPECT_GE(Readable(back, QRect(464, 392, 17, 73), qRgb(255, 128, 255), 3.0), 0.98);
-  // Round the check boxes, their own green (192, 255, 192).
+  EXPECT_GE(Readable(back, ToQRect(layout::kModeCaption), qRgb(255, 128, 255), 3.0), 0.98);
+  // Round the check boxes, their own green (192, 255, 192): left of the first, between them,
+  // right of the second.
   const QImage rgb = back.convertToFormat(QImage::Format_RGB32);
-  for (const QPoint p : {QPoint(470, 488), QPoint(536, 488), QPoint(604, 488)}) {
+  const QRect music = ToQRect(layout::kMusicSwitch), sound = ToQRect(layout::kSoundSwitch);
+  const int y = music.center().y();
+  for (const QPoint p : {QPoint(music.left() - 2, y), QPoint((music.right() + sound.left()) / 2, y), QPoint(sound.right() + 4, y)}) {
     const QRgb c = rgb.pixel(p);
     EXPECT_LE(std::abs(qRed(c) - 192) + std::abs(qGreen(c) - 255) + std::abs(qBlue(c) - 192), 30) << p.x();
   }
 }
 
+TEST(WindowPictures, PausePictureHidesTheWholeBoard) {
+  // Shown over the field instead of the board: not one pixel may let the board through.
+  const QImage pause = LoadGamePicture("ui/Pause.png");
+  ASSERT_FALSE(pause.isNull());
+  EXPECT_FALSE(pause.hasAlphaChannel());
+}
+
 TEST(WindowPictures, LeaderboardRowsKeepRedTextReadable) {
   const QImage back = LoadGamePicture("ui/PxbBack.png");
-  // The ten rows of red labels: place, name, score, date, from x 24 to the right edge.
-  EXPECT_GE(Readable(back, QRect(22, 72, 320, 160), qRgb(255, 0, 0), 3.0), 0.99);
+  // The ten rows of red labels: place, name, score, date, from the first column to the right edge.
+  const QRect rows(layout::kBoardColumnX[0] - 2, layout::kBoardFirstRowY, 320, 10 * layout::kBoardRowPitch);
+  EXPECT_GE(Readable(back, rows, qRgb(255, 0, 0), 3.0), 0.99);
   // The title sits above the rows and stands out from the background.
   const QImage rgb = back.convertToFormat(QImage::Format_RGB32);
   int bright = 0;

@@ -61,6 +61,17 @@ int FigurePixels(const QImage& mask, const QRect& area) {
   return n;
 }
 
+double MeanDifference(const QImage& a, const QImage& b, const QRect& r) {
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  double sum = 0;
+  for (int j = r.top(); j <= r.bottom(); ++j)
+    for (int i = r.left(); i <= r.right(); ++i) {
+      const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+      sum += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+    }
+  return sum / (r.width() * r.height());
+}
+
 double Luminance(QRgb c) {
   const auto lin = [](int v) {
     const double s = v / 255.0;

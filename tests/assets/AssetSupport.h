@@ -29,6 +29,9 @@ int BrightestOutsideFigure(const QImage& sheet, const QImage& mask);
 // How many pixels of the mask are figure (black), within the rectangle.
 int FigurePixels(const QImage& mask, const QRect& area);
 
+// Mean of the largest channel difference over a rectangle of two pictures.
+double MeanDifference(const QImage& a, const QImage& b, const QRect& r);
+
 double Luminance(QRgb c);  // relative luminance 0..1 (sRGB)
 double Contrast(QRgb a, QRgb b);  // WCAG contrast ratio 1..21
 
