@@ -26,8 +26,13 @@ void FieldPainter::DrawSnow() {
   if (snow_) snow_(field_);
 }
 
+void FieldPainter::Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy) {
+  const int k = store_.scale;
+  MaskedDraw(field_, k * dx, k * dy, k * w, k * h, sprite, mask, k * sx, k * sy);
+}
+
 void FieldPainter::DrawPiece(int kind, int x, int y) {
-  MaskedDraw(field_, x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, PieceSheetY(kind));
+  Draw(x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, PieceSheetY(kind));
 }
 
 void FieldPainter::DrawPieces() {
@@ -49,13 +54,13 @@ void FieldPainter::DrawAimGuide(int targetRow, int phase, bool throwing) {
   const auto& arrow = throwing ? store_.JTUp : store_.JTDown;
   const int x = CellX(game_.CurColumn);
   const int picture = phase == 1 ? 1 : 2;
-  MaskedDraw(field_, x, CellY(targetRow), kCell, kCell, arrow[picture], arrow[0], 0, 0);
+  Draw(x, CellY(targetRow), kCell, kCell, arrow[picture], arrow[0], 0, 0);
   // Two dashes per row; the other phase shifts them half a period down, so the line flickers in
   // place rather than travelling.
   const int first = kDashOffset[phase == 1 ? 0 : 1];
   for (int d = targetRow + 1; d <= kLastFieldRow; ++d) {
     for (int offset : {first, first + kDashPeriod})
-      MaskedDraw(field_, x, offset + kCell * d, kCell, kDashHeight, store_.Line, store_.LineM, 0, 0);
+      Draw(x, offset + kCell * d, kCell, kDashHeight, store_.Line, store_.LineM, 0, 0);
   }
 }
 
@@ -64,20 +69,20 @@ void FieldPainter::DrawHandHeap(int x0) {
   const int column = kCell * game_.CurColumn;
   if (count == 1) {
     DrawPiece(game_.HandKind, column + kHandCentreX, kHandPieceY);
-    MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand1, store_.Hand1M, 0, 0);
+    Draw(x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand1, store_.Hand1M, 0, 0);
     return;
   }
   DrawPiece(game_.HandKind, column, kHandPieceY);
   DrawPiece(game_.HandKind, column + kHandSecondX, kHandPieceY);
   if (count >= 3) DrawPiece(game_.HandKind, column + kHandCentreX, kHandTopPieceY);
-  MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand2, store_.Hand2M, 0, 0);
+  Draw(x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand2, store_.Hand2M, 0, 0);
 }
 
 void FieldPainter::DrawPlayer() {
   const int x0 = PlayerLeft(game_.CurColumn);
   const int sx = kPlayerSize * std::clamp<int>(game_.PlayerFrame, 0, kPlayerFrames - 1);
   auto body = [&](const Surface& sheet, const Surface& mask) {
-    MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, sheet, mask, sx, 0);
+    Draw(x0, kPlayerTop, kPlayerSize, kPlayerSize, sheet, mask, sx, 0);
   };
   switch (game_.State) {
     case GameState::Star:

@@ -1,7 +1,5 @@
 #include "view/SpriteStore.h"
 
-#include "platform/Paths.h"
-
 namespace pelmora {
 
 namespace {
@@ -27,8 +25,8 @@ std::optional<std::string> LoadFixedPictures(SpriteStore& s, const std::string& 
       {"Line.JPG", &s.Line},         {"LineM.JPG", &s.LineM},
   };
   for (const auto& [name, target] : files) {
-    auto picture = loader.Load(GamePath(imagesFolder, name));
-    if (!picture || picture->empty()) return std::string(name);
+    auto picture = LoadForScale(loader, imagesFolder, name, s.scale);
+    if (!picture) return std::string(name);
     *target = std::move(*picture);
   }
   CleanPair(s.RStar, s.RStarM);
@@ -51,15 +49,25 @@ std::optional<std::string> LoadPictureSet(SpriteStore& s, const std::string& set
   const char* names[] = {"GameMap.JPG", "GameImages.JPG", "GameImagesM.JPG"};
   Surface loaded[3];
   for (int i = 0; i < 3; ++i) {
-    auto picture = loader.Load(GamePath(setFolder, names[i]));
-    if (!picture || picture->empty()) return std::string(names[i]);
+    auto picture = LoadForScale(loader, setFolder, names[i], s.scale);
+    if (!picture) return std::string(names[i]);
     loaded[i] = std::move(*picture);
   }
   s.GameMap = std::move(loaded[0]);
   s.GameImages = std::move(loaded[1]);
   s.GameImagesM = std::move(loaded[2]);
   CleanPair(s.GameImages, s.GameImagesM);
+  s.SetFolder = setFolder;
   return std::nullopt;
+}
+
+std::optional<SpriteStore> LoadedForScale(const SpriteStore& store, const std::string& imagesFolder,
+                                          PictureLoader& loader, int scale) {
+  SpriteStore next;
+  next.scale = scale;
+  if (LoadFixedPictures(next, imagesFolder, loader)) return std::nullopt;
+  if (!store.SetFolder.empty() && LoadPictureSet(next, store.SetFolder, loader)) return std::nullopt;
+  return next;
 }
 
 }  // namespace pelmora
