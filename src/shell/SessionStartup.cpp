@@ -42,7 +42,7 @@ bool Session::LoadFixedPicturesOrTell() {
 
 // The score box shows its own picture until the first game paints the score into it.
 void Session::LoadStartScore() {
-  if (auto picture = io_.pictures.Load(GamePath(folder_, "\\ui\\ScoreStart.png")))
+  if (auto picture = LoadForScale(io_.pictures, folder_ + "\\ui\\", "ScoreStart.png", store_.scale))
     BitBlt(score_, 0, 0, score_.width, score_.height, *picture, 0, 0, RasterOp::SrcCopy);
   io_.view.ShowScore(score_);
 }
