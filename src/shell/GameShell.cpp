@@ -28,6 +28,7 @@ GameShell::GameShell(std::string gameFolder, ShellPorts ports)
   session_ = std::make_unique<Session>(
       folder_, SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
                             io_.random, *io_.leaderboard, io_.endProcess});
+  session_->SetDeviceScale(frm_->DeviceScale());
   ConnectWindow();
 }
 
@@ -50,6 +51,7 @@ void GameShell::ConnectWindow() {
   connect(w->CheckMediaON(), &QCheckBox::toggled, this, [this](bool on) { session_->MusicSwitchChanged(on); });
   connect(w->CheckSoundON(), &QCheckBox::toggled, this, [this](bool on) { session_->SoundSwitchChanged(on); });
   connect(w, &FrmMain::closing, this, [this] { session_->Shutdown(); });
+  connect(w, &FrmMain::deviceScaleChanged, this, [this](int scale) { session_->SetDeviceScale(scale); });
 }
 
 // Every modal dialogue and the pop-up menu hold the loop, as a handler that has not returned
@@ -64,9 +66,10 @@ void GameShell::OpenGameMenu() {
   menu_->PopUp(frm_->mapToGlobal(QPoint(button->x() + layout::kMenuPopUpOffsetX, button->y() + button->height())));
 }
 
-void GameShell::ShowField(const Surface& field) { frm_->ShowField(AsImage(field)); }
+// The session's pictures are drawn at its device scale.
+void GameShell::ShowField(const Surface& field) { frm_->ShowField(AsImage(field, session_->deviceScale())); }
 
-void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture)); }
+void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
 
 void GameShell::ShowLevelCaption(const std::string& caption) {
   frm_->SetLevelCaption(QString::fromStdString(caption));

@@ -10,8 +10,9 @@
 
 namespace pelmora {
 
-// PicGameMap: shows the composed field inside a flat one-pixel border. Pointer coordinates are
-// reported in pixels of the drawing area (inside the border).
+// PicGameMap: shows the composed field inside a flat one-pixel border, at the frame's logical
+// size (a frame of device pixel ratio 2 is twice the pixels in the same area). Pointer
+// coordinates are reported in pixels of the drawing area (inside the border), at scale 1.
 class FieldView final : public QWidget {
   Q_OBJECT
  public:
