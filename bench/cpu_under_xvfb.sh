@@ -2,11 +2,13 @@
 # CPU used by the real game under Xvfb during 30 s of play: a new game, then a press on a
 # random column every second. Reads the game's own CPU time from /proc.
 # Usage: bench/cpu_under_xvfb.sh <game folder>
+# With QT_SCALE_FACTOR=2 in the environment the game runs at device scale 2.
 GAME_DIR=$(cd "$1" && pwd)
 OUT_DIR=$(mktemp -d)
 source "$(dirname "$0")/../tests/e2e/lib.sh"
+UI_SCALE=${QT_SCALE_FACTOR:-1}
 make_game_copy
-start_x
+start_x 1600x1300
 start_game
 wait_main_window
 click 535 150

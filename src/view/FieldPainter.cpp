@@ -13,6 +13,11 @@ FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& 
     : game_(game), store_(store), field_(field), snow_(std::move(snow)) {}
 
 void FieldPainter::ClearField() {
+  const Surface& masked = store_.MaskedMap;
+  if (masked.width >= field_.width && masked.height >= field_.height) {
+    BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
+    return;
+  }
   const Surface& back = store_.GameMap;
   // A background smaller than the field (a picture set of the wrong size) must not leave the
   // previous frame showing around it.

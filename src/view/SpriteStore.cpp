@@ -10,6 +10,11 @@ void CleanPair(Surface& sheet, Surface& mask) {
   BlackenUnderWhite(sheet, mask);
 }
 
+void MaskTheMap(SpriteStore& s) {
+  s.MaskedMap = s.GameMap;
+  BitBlt(s.MaskedMap, 0, 0, s.MaskedMap.width, s.MaskedMap.height, s.GameMapM, 0, 0, RasterOp::SrcAnd);
+}
+
 }  // namespace
 
 std::optional<std::string> LoadFixedPictures(SpriteStore& s, const std::string& imagesFolder,
@@ -42,6 +47,7 @@ std::optional<std::string> LoadFixedPictures(SpriteStore& s, const std::string& 
     BlackenUnderWhite(s.JTDown[phase], s.JTDown[0]);
     BlackenUnderWhite(s.JTUp[phase], s.JTUp[0]);
   }
+  MaskTheMap(s);
   return std::nullopt;
 }
 
@@ -57,6 +63,7 @@ std::optional<std::string> LoadPictureSet(SpriteStore& s, const std::string& set
   s.GameImages = std::move(loaded[1]);
   s.GameImagesM = std::move(loaded[2]);
   CleanPair(s.GameImages, s.GameImagesM);
+  MaskTheMap(s);
   s.SetFolder = setFolder;
   return std::nullopt;
 }
