@@ -2,6 +2,7 @@
 #include "shell/GameShell.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "leaderboard/QtLeaderboardHost.h"
 #include "platform/Paths.h"
@@ -15,7 +16,7 @@ GameShell::GameShell(std::string gameFolder, ShellPorts ports)
     : folder_(std::move(gameFolder)),
       io_(std::move(ports)),
       frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folder_ + "\\ui")))),
-      descentTimer_([this] { session_->DescentTimerTick(); }),
+      descentTimer_(io_.tick, [this] { session_->DescentTimerTick(); }),
       driver_(io_.tick, [this] { return FrameMayRun(); }, [this] { session_->RunOneFrame(); }) {
   menu_ = std::make_unique<GameMenu>(GameMenuActions{
       [this](int i) { session_->ChoosePictureSet(i); }, [this] { session_->ShowHelp(); },
@@ -50,6 +51,45 @@ void GameShell::ConnectWindow() {
   connect(w->CheckMediaON(), &QCheckBox::toggled, this, [this](bool on) { session_->MusicSwitchChanged(on); });
   connect(w->CheckSoundON(), &QCheckBox::toggled, this, [this](bool on) { session_->SoundSwitchChanged(on); });
   connect(w, &FrmMain::closing, this, [this] { session_->Shutdown(); });
+  // The keys reach the window itself: none of its controls takes the focus (see FrmMain).
+  w->installEventFilter(this);
+  // Another program took the focus (the game's own dialogues and menu keep it in the game).
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) session_->PauseIfRunning();
+  });
+}
+
+bool GameShell::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == frm_.get()) {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<const QKeyEvent*>(event);
+      if (KeyPressed(key->key(), key->modifiers())) return true;
+    } else if (event->type() == QEvent::WindowStateChange && frm_->isMinimized()) {
+      session_->PauseIfRunning();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// The keyboard's way to play: the arrows (or A, D) choose the column, up (or Space, W) is the
+// left button, down (or S) the right one; F2 and Ctrl+N start a game, F1 shows the help, and
+// P, Pause and Esc pause and resume. Returns whether the key meant something.
+bool GameShell::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & Qt::ControlModifier) {
+    if (key != Qt::Key_N) return false;
+    session_->NewGameCommand();
+    return true;
+  }
+  switch (key) {
+    case Qt::Key_Left: case Qt::Key_A: session_->MoveColumnBy(-1); return true;
+    case Qt::Key_Right: case Qt::Key_D: session_->MoveColumnBy(1); return true;
+    case Qt::Key_Up: case Qt::Key_Space: case Qt::Key_W: session_->KeyPress(MouseButton::Left); return true;
+    case Qt::Key_Down: case Qt::Key_S: session_->KeyPress(MouseButton::Right); return true;
+    case Qt::Key_F2: session_->NewGameCommand(); return true;
+    case Qt::Key_F1: session_->ShowHelp(); return true;
+    case Qt::Key_P: case Qt::Key_Pause: case Qt::Key_Escape: session_->TogglePause(); return true;
+    default: return false;
+  }
 }
 
 // Every modal dialogue and the pop-up menu hold the loop, as a handler that has not returned

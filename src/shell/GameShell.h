@@ -4,7 +4,6 @@
 // shows what the session tells it and passes on what the player does.
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -56,7 +55,7 @@ class GameShell final : public QObject, MainView {
   const SpriteStore& sprites() const { return session_->sprites(); }
   Music& music() { return session_->music(); }
   PXBList& leaderboard() { return session_->leaderboard(); }
-  const QTimer& descentTimer() const { return descentTimer_.timer(); }
+  const Countdown& descentCountdown() const { return descentTimer_.countdown(); }
   const FrameDriver& frameDriver() const { return driver_; }
 
  private:
@@ -72,6 +71,8 @@ class GameShell final : public QObject, MainView {
 
   void ConnectWindow();
   bool FrameMayRun() const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
   std::string folder_;
   ShellPorts io_;

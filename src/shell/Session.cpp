@@ -25,9 +25,15 @@ void Session::RunOneFrame() {
   io_.view.ShowField(field_);
 }
 
-void Session::PointerMoved(double x) { rules_.SelectColumn(layout::PointerColumn(x)); }
+void Session::PointerMoved(double x) {
+  if (!paused_) rules_.SelectColumn(layout::PointerColumn(x));
+}
 
 void Session::PointerPressed(MouseButton button, double x) {
+  if (paused_) {
+    Resume();  // the click only wakes the game: it grabs nothing
+    return;
+  }
   rules_.SelectColumn(layout::PointerColumn(x));
   rules_.Press(button);
 }
@@ -107,8 +113,7 @@ void Session::LoadCurrentPictureSet() {
   const PictureSet* set = CurrentSet();
   if (!set) return;
   LoadSetOrTell(*set, "继续使用原来的图片。");
-  // Before the loop runs the field shows its background as it is; afterwards every frame does.
-  if (!io_.loop.Running()) io_.view.ShowField(store_.GameMap);
+  ShowIdleField();
 }
 
 }  // namespace pelmora

@@ -12,7 +12,16 @@ constexpr char kWebAddress[] = "https://pelmora.example.org/";
 }  // namespace
 
 void Session::NewGameCommand() {
-  if (EnsureAPictureSetLoaded()) rules_.NewGame(*this);
+  if (!EnsureAPictureSetLoaded()) return;
+  const bool started = rules_.NewGame(*this);
+  if (!paused_) return;
+  // A paused game asked its question like a running one: a new game leaves the pause behind
+  // (its countdown, music and loop have all started afresh); keeping the old one resumes it.
+  if (started) {
+    paused_ = false;
+  } else {
+    Resume();
+  }
 }
 
 void Session::ExitCommand() {

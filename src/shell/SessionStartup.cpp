@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 #include "shell/AppInfo.h"
 #include "shell/Session.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
@@ -22,6 +23,7 @@ bool Session::StartUp() {
 
   if (!LoadFixedPicturesOrTell()) return false;
   LoadStartScore();
+  LoadPausePicture();
   io_.view.ShowField(store_.GameMap);
 
   game_.State = GameState::NoStar;
@@ -38,6 +40,12 @@ bool Session::LoadFixedPicturesOrTell() {
                           "\n\n请重新安装游戏。程序将退出。",
                       kAppTitle, Buttons::Ok, Icon::Exclamation);
   return false;
+}
+
+// Without its picture a pause still hides the board, behind the plain field colour.
+void Session::LoadPausePicture() {
+  pausePicture_ = io_.pictures.Load(GamePath(folder_, "\\ui\\Pause.png"))
+                      .value_or(Surface(layout::kFieldWidth, layout::kFieldHeight, kBlack));
 }
 
 // The score box shows its own picture until the first game paints the score into it.
