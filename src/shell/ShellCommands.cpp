@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "shell/GameShell.h"
 
 namespace pelmora {

@@ -4,7 +4,7 @@
 #include "leaderboard/PxbStore.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPictures.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "shell/GameShell.h"
 
 namespace pelmora {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/Paths.h"
-#include "shell/IniFile.h"
+#include "platform/IniFile.h"
 
 namespace pelmora {
 

@@ -1,5 +1,5 @@
 // The settings files' reader and writer, and the value forms stored in them.
-#include "shell/IniFile.h"
+#include "platform/IniFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/AppInfo.h"
 #include "platform/TextCodec.h"
-#include "shell/AppInfo.h"
 
 namespace pelmora {
 

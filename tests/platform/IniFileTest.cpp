@@ -1,5 +1,5 @@
 // The settings file reader and writer, byte for byte on real files in a scratch folder.
-#include "shell/IniFile.h"
+#include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
 #include <grp.h>
@@ -13,8 +13,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/AppInfo.h"
 #include "platform/TextCodec.h"
-#include "shell/AppInfo.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 
