@@ -1,15 +1,13 @@
 #include "leaderboard/PxbStore.h"
 
-#include "platform/Paths.h"
-
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
 
+#include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -109,30 +107,6 @@ std::string ReadUpTo(int fd, std::size_t limit) {
   return bytes;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (!(n < 0 && errno == EINTR)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// Makes a finished rename survive a power cut. Failing here loses nothing that is not already
-// on its way to the disk, so the result is not reported.
-void SyncFolderOf(const std::string& path) {
-  std::string folder = std::filesystem::path(path).parent_path().string();
-  if (folder.empty()) folder = ".";
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
 std::string FitPXBText(std::string_view utf8) { return GbkToUtf8(FittedGbk(utf8)); }
@@ -174,21 +148,10 @@ PXBList LoadPXB(const std::string& path) {
   return DecodePXB(bytes);
 }
 
+std::string PXBTempPath(const std::string& path) { return path + ".tmp"; }
+
 bool SavePXB(const std::string& path, const PXBList& list) {
-  // One fixed temporary name: only one instance of the game runs, and a file left over by a
-  // crash is simply overwritten. O_NOFOLLOW keeps the write from following a planted link.
-  const std::string temp = path + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, EncodePXB(list)) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  SyncFolderOf(path);
-  return true;
+  return ReplaceFile(path, PXBTempPath(path), EncodePXB(list));
 }
 
 }  // namespace pelmora

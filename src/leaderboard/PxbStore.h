@@ -54,9 +54,12 @@ std::string PXBPath(const std::string& gameFolder);
 
 PXBList LoadPXB(const std::string& path);
 
-// Replaces data.dat with the table. The new file is written beside it under a temporary name,
-// flushed to the disk and renamed over the old one, so the old file stays whole until the new
-// one is complete. Returns false, leaving the old file as it was, when any step fails.
-bool SavePXB(const std::string& path, const PXBList& list);
+// Replaces data.dat with the table through PXBTempPath(path) with ReplaceFile: the old file stays
+// whole until the new one is complete, a read-only data.dat is refused and a writable one keeps
+// its permissions. Returns false, leaving the old file as it was, when any step fails.
+[[nodiscard]] bool SavePXB(const std::string& path, const PXBList& list);
+
+// The temporary file of a save: "data.dat.tmp" beside data.dat.
+std::string PXBTempPath(const std::string& path);
 
 }  // namespace pelmora

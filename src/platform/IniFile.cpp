@@ -1,10 +1,6 @@
 // The settings files' reader and writer, and the value forms stored in them.
 #include "platform/IniFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -13,6 +9,7 @@
 #include <vector>
 
 #include "platform/AppInfo.h"
+#include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -187,44 +184,6 @@ std::string RewriteLines(std::string_view bytes, const LineMatcher& match, std::
   return out;
 }
 
-// Best effort: the replacement keeps the old file's permissions.
-void KeepMode(const std::string& path, int fd) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
-}
-
-// Best effort: makes the rename itself durable.
-void SyncFolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-bool WriteAndSync(const std::string& path, const std::string& tempPath, std::string_view content) {
-  std::FILE* f = std::fopen(tempPath.c_str(), "wb");
-  if (f == nullptr) return false;
-  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-  ok = ok && std::fflush(f) == 0;
-  if (ok) KeepMode(path, ::fileno(f));
-  ok = ok && ::fsync(::fileno(f)) == 0;
-  ok = std::fclose(f) == 0 && ok;
-  return ok;
-}
-
-// Writes `content` to tempPath completely and durably, then renames it over `path`: the settings
-// file is at every moment either the old one or the new one.
-bool ReplaceFile(const std::string& path, const std::string& tempPath, std::string_view content) {
-  if (!WriteAndSync(path, tempPath, content) || std::rename(tempPath.c_str(), path.c_str()) != 0) {
-    std::remove(tempPath.c_str());
-    return false;
-  }
-  SyncFolderOf(path);
-  return true;
-}
-
 // ---- value forms -----------------------------------------------------------------------------
 
 std::string_view TrimBlanks(std::string_view s) {
@@ -271,8 +230,8 @@ bool SetIniValue(const std::string& path, const std::string& tempPath, std::stri
                  std::string_view key, std::string_view valueText) {
   const std::optional<std::string> bytes = ReadWholeFile(path);
   // A missing settings file is not created: a save must not invent a file without the rest of
-  // the settings. A read-only one stays as its owner made it instead of being replaced.
-  if (!bytes || ::access(path.c_str(), W_OK) != 0) return false;
+  // the settings.
+  if (!bytes) return false;
   const bool utf8 = IsValidUtf8(*bytes);
   std::string keyLine(key);
   keyLine.append("=").append(valueText);

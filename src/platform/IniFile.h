@@ -38,12 +38,12 @@ std::string GetIniValue(const std::string& path, std::string_view section, std::
 // written back ending in CR LF; lines not replaced keep their bytes. `valueText` is UTF-8 and is
 // stored in the file's own encoding (GBK when the file is not valid UTF-8).
 //
-// The new text goes to `tempPath` ("me.tmp"), is flushed to disk and then renamed over `path`, so a
-// crash or a full disk never leaves a half-written settings file. Returns false, with `path`
-// untouched and `tempPath` removed, when `path` is missing or not writable (a missing file is not
-// created), when `tempPath` cannot be written, or on any write error. Shows nothing: the caller
-// decides what to tell the player.
-bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
+// The new text replaces the file through `tempPath` ("me.tmp", in the same folder) with
+// ReplaceFile, so a crash or a full disk never leaves a half-written settings file. Returns false,
+// with `path` untouched and no temporary file left, when `path` is missing (it is not created) or
+// ReplaceFile refuses or fails (a read-only file or folder, a link, a write error). Shows nothing:
+// the caller decides what to tell the player.
+[[nodiscard]] bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
                  std::string_view key, std::string_view valueText);
 
 // The stored forms of values: booleans as "True"/"False", integers in decimal.
