@@ -19,11 +19,13 @@ namespace {
 // GBK lead bytes; the byte after one is the second half of the same character.
 bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-// The GBK bytes of `utf8` that fit one text record, cut at a character boundary.
+// The GBK bytes of `utf8` that fit one text record, cut at a character boundary and before a
+// zero, which the reader takes for filler.
 std::string FittedGbk(std::string_view utf8) {
   std::string out;
   bool full = false;
   ForEachUtf8Char(utf8, [&](std::string_view ch) {
+    if (ch == std::string_view("\0", 1)) full = true;
     if (full) return;
     const std::string gbk = Utf8ToGbk(ch).value_or("?");
     if (out.size() + gbk.size() > kPXBTextBytes) {
@@ -58,13 +60,17 @@ std::string_view Record(std::string_view bytes, std::size_t index) {
   return bytes.substr(start, kPXBRecordSize);
 }
 
+// GBK text never holds a zero byte, so a zero is filler: a length field that reaches into the
+// filler must not bring it back as part of a name, which the next save would then store.
+std::string_view UpToFiller(std::string_view gbk) { return gbk.substr(0, gbk.find('\0')); }
+
 std::string ReadText(std::string_view record) {
   if (record.size() < 2) return {};
   const std::size_t length =
       static_cast<unsigned char>(record[0]) | static_cast<std::size_t>(static_cast<unsigned char>(record[1])) << 8;
   const std::string_view present = record.substr(2);
-  if (length <= present.size()) return GbkToUtf8(present.substr(0, length));
-  return GbkToUtf8(CutAtGbkBoundary(present));
+  if (length <= present.size()) return GbkToUtf8(UpToFiller(present.substr(0, length)));
+  return GbkToUtf8(CutAtGbkBoundary(UpToFiller(present)));
 }
 
 std::int32_t ReadScore(std::string_view record) {

@@ -31,7 +31,7 @@ constexpr std::size_t kPXBFileSize = 30 * kPXBRecordSize;
 
 // The text as data.dat can hold it: every character without a GBK form becomes "?", and the
 // text is cut after the last whole character whose GBK bytes still fit the 16 bytes of a
-// record (so a name of nine Chinese characters keeps eight). Storing this form in memory keeps
+// record (so a name of nine Chinese characters keeps eight), or before a NUL character. Storing this form in memory keeps
 // what the window shows equal to what the next start reads back.
 std::string FitPXBText(std::string_view utf8);
 
@@ -40,6 +40,7 @@ std::string EncodePXB(const PXBList& list);
 
 // Reads any bytes without reading past a record or past the end:
 //  - only the first 540 bytes count; a record wholly beyond the end reads as "" or 0;
+//  - a text ends at its first zero byte (GBK text holds none, so it is filler);
 //  - a text whose length field claims more bytes than its record has (more than 16, or a file
 //    that ends inside the text) keeps the bytes that are there, cut back to a whole GBK
 //    character so that half a character never shows;

@@ -37,7 +37,7 @@ constexpr int kMaxPictureSets = 100;
 
 // Writes the six user settings to section "UserSet" in their fixed order. Returns false when
 // any of them could not be written.
-bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user);
+[[nodiscard]] bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user);
 
 std::string SettingsPath(const std::string& gameFolder);
 
