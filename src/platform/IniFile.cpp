@@ -1,6 +1,8 @@
 // The settings files' reader and writer, and the value forms stored in them.
 #include "platform/IniFile.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -26,7 +28,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) return std::nullopt;
   std::string bytes;
-  char buffer[4096];
+  struct stat st {};
+  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[1 << 16];
   std::size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
   const bool failed = std::ferror(f) != 0;
@@ -37,39 +41,48 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 // ---- reader ----------------------------------------------------------------------------------
 
-// Decoded text read one character at a time. Characters, not bytes: in a GBK file the second
-// byte of a Chinese character can equal "[" or "]", which must not start or end a section name.
-class CharStream {
+// Decoded text (always valid UTF-8) read from front to back without copying it. The reader works
+// on characters, never on bytes (in a GBK file the second byte of a Chinese character can equal
+// "[" or "]"); after decoding, every character it looks for ("[", "]", "=", LF) is ASCII, and in
+// UTF-8 an ASCII byte is always a whole character, so a byte search finds exactly those
+// characters. Names and values are views into the text; only a found value is copied.
+class TextCursor {
  public:
-  explicit CharStream(std::string text) : text_(std::move(text)) {
-    ForEachUtf8Char(text_, [this](std::string_view c) { chars_.push_back(c); });
+  explicit TextCursor(std::string_view text) : text_(text) {}
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  bool NextIs(char c) const { return !AtEnd() && text_[pos_] == c; }
+
+  // Moves past one whole character; false at the end of the text.
+  bool SkipChar() {
+    if (AtEnd()) return false;
+    const auto lead = static_cast<unsigned char>(text_[pos_]);
+    const std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 4;
+    pos_ = std::min(pos_ + len, text_.size());
+    return true;
   }
-  bool AtEnd() const { return next_ >= chars_.size(); }
-  std::optional<std::string_view> Next() {
-    if (AtEnd()) return std::nullopt;
-    return chars_[next_++];
+  // Moves to the next `c`, or to the end of the text.
+  void SkipTo(char c) { pos_ = std::min(text_.find(c, pos_), text_.size()); }
+
+  // The characters up to the next `stop`, which is consumed and not returned; the rest of the
+  // text when there is none.
+  std::string_view ReadUntil(char stop) {
+    const std::size_t end = std::min(text_.find(stop, pos_), text_.size());
+    const std::string_view read = text_.substr(pos_, end - pos_);
+    pos_ = std::min(end + 1, text_.size());
+    return read;
   }
-  std::optional<std::string_view> Peek() const {
+  // The rest of the current line without its line end (LF, or CR LF), which is consumed. Reading
+  // a line at the end of the text fails, as the historic line read did.
+  std::optional<std::string_view> RestOfLine() {
     if (AtEnd()) return std::nullopt;
-    return chars_[next_];
-  }
-  // The rest of the current line without its line end, which is consumed. Reading a line at the
-  // end of the text fails, as the historic line read did.
-  std::optional<std::string> RestOfLine() {
-    if (AtEnd()) return std::nullopt;
-    std::string line;
-    while (auto c = Next()) {
-      if (*c == "\n") break;
-      line += *c;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string_view line = ReadUntil('\n');
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
   }
 
  private:
-  std::string text_;
-  std::vector<std::string_view> chars_;
-  std::size_t next_ = 0;
+  std::string_view text_;
+  std::size_t pos_ = 0;
 };
 
 std::string FileError(Dialogs& dialogs) {
@@ -88,39 +101,36 @@ std::string KeyNotFound(Dialogs& dialogs) {
 
 // Skips the header's line end: two characters (CR LF), or a lone LF. False when the text ends
 // before them.
-bool SkipHeaderLineEnd(CharStream& in) {
-  const std::optional<std::string_view> first = in.Peek();
-  if (first && *first == "\n") return in.Next().has_value();
-  return in.Next() && in.Next();
+bool SkipHeaderLineEnd(TextCursor& in) {
+  if (in.NextIs('\n')) return in.SkipChar();
+  return in.SkipChar() && in.SkipChar();
 }
 
 // Moves `in` to just after the header line of `section`, or to the end of the text when there is
-// none. False only when a matching header is not followed by its line end.
-bool FindSection(CharStream& in, std::string_view section) {
-  std::string name;
-  while (auto c = in.Next()) {
-    if (*c == "[") {
-      while (auto n = in.Next()) {
-        if (*n == "]") break;
-        name += *n;
-      }
+// none. False only when a matching header is not followed by its line end. The name is compared
+// after every character; a character other than "[" leaves it empty, which only an empty
+// section name matches, so for any other name the search may jump from "[" to "[".
+bool FindSection(TextCursor& in, std::string_view section) {
+  while (!in.AtEnd()) {
+    if (!section.empty()) in.SkipTo('[');
+    std::string_view name;
+    if (in.NextIs('[')) {
+      in.SkipChar();
+      name = in.ReadUntil(']');
+    } else if (!in.SkipChar()) {
+      break;
     }
     if (name == section) return SkipHeaderLineEnd(in);
-    name.clear();
   }
   return true;
 }
 
-std::string FindKey(CharStream& in, std::string_view key, Dialogs& dialogs) {
+std::string FindKey(TextCursor& in, std::string_view key, Dialogs& dialogs) {
   for (;;) {
-    std::string name;
-    while (auto c = in.Next()) {
-      if (*c == "=") break;
-      name += *c;
-    }
-    std::optional<std::string> rest = in.RestOfLine();
+    const std::string_view name = in.ReadUntil('=');
+    const std::optional<std::string_view> rest = in.RestOfLine();
     if (!rest) return KeyNotFound(dialogs);
-    if (name == key) return *rest;
+    if (name == key) return std::string(*rest);
   }
 }
 
@@ -219,9 +229,11 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string GetIniValue(const std::string& path, std::string_view section, std::string_view key,
                         Dialogs& dialogs) {
-  const std::optional<std::string> bytes = ReadWholeFile(path);
+  std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) return FileError(dialogs);
-  CharStream in(DecodeSettingsText(*bytes));
+  // A UTF-8 file is its own text; only a GBK one is decoded into a second string.
+  if (!IsValidUtf8(*bytes)) *bytes = GbkToUtf8(*bytes);
+  TextCursor in(*bytes);
   if (!FindSection(in, section)) return FileError(dialogs);
   return FindKey(in, key, dialogs);
 }

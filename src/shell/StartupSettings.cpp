@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/Paths.h"
 #include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "platform/TextCodec.h"
 
 namespace pelmora {
 
@@ -28,6 +29,17 @@ std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder) {
 
 namespace {
 
+// A name longer than the menu can show is cut to whole characters and marked as cut, so that a
+// damaged file's endless name costs the menu nothing.
+std::string MenuCaption(std::string name) {
+  const std::size_t keep = Utf8PrefixLength(name, kMaxSetNameChars);
+  if (keep < name.size()) {
+    name.resize(keep);
+    name += "…";
+  }
+  return name;
+}
+
 void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s) {
   auto read = [&](const char* key) { return GetIniValue(path, "UserSet", key, dialogs); };
   s.MediaON = ParseIniBool(read("MediaON")).value_or(s.MediaON);
@@ -47,7 +59,7 @@ std::vector<PictureSet> ReadPictureSets(const std::string& path, const std::stri
   for (int i = 1; i <= std::min<int>(*count, kMaxPictureSets); ++i) {
     const std::string n = std::to_string(i);
     PictureSet set;
-    set.Name = GetIniValue(path, "GameMenu", "MenuName" + n, dialogs);
+    set.Name = MenuCaption(GetIniValue(path, "GameMenu", "MenuName" + n, dialogs));
     set.Path = gameFolder + GetIniValue(path, "GameMenu", "MenuPath" + n, dialogs);
     sets.push_back(std::move(set));
   }

@@ -3,6 +3,7 @@
 // through the settings reader, so a damaged file still shows the reader's own messages; what
 // comes back empty, unreadable or out of range is replaced by the value the game ships with.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,8 +13,12 @@
 
 namespace pelmora {
 
+// The longest picture-set name shown, in characters. Thirty-two Chinese characters already take
+// more than half the window's width; a longer name is cut to its first 32 characters and "…".
+constexpr std::size_t kMaxSetNameChars = 32;
+
 struct PictureSet {
-  std::string Name;  // the caption of its menu item
+  std::string Name;  // the caption of its menu item, at most kMaxSetNameChars characters and "…"
   std::string Path;  // the game folder followed directly by the stored folder, e.g. "<game>\pics\gems\"
 };
 
