@@ -52,17 +52,26 @@ void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s
   s.MediaMax = std::clamp<std::int16_t>(s.MediaMax, 0, 100);
 }
 
+// Nothing but spaces and tabs, or nothing at all: what the reader gives for a missing key.
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// The sets up to the first one whose name or folder is missing or blank: a "Menu" count beyond
+// the sets present must not ask about every missing one, nor add entries without a name or with
+// the game folder itself as their folder. The reader's box is shown once, for the first key
+// missing.
 std::vector<PictureSet> ReadPictureSets(const std::string& path, const std::string& gameFolder, Dialogs& dialogs) {
   const auto count = ParseIniInt(GetIniValue(path, "GameMenu", "Menu", dialogs));
   if (!count || *count <= 0) return ShippedPictureSets(gameFolder);
   std::vector<PictureSet> sets;
   for (int i = 1; i <= std::min<int>(*count, kMaxPictureSets); ++i) {
     const std::string n = std::to_string(i);
-    PictureSet set;
-    set.Name = MenuCaption(GetIniValue(path, "GameMenu", "MenuName" + n, dialogs));
-    set.Path = gameFolder + GetIniValue(path, "GameMenu", "MenuPath" + n, dialogs);
-    sets.push_back(std::move(set));
+    const std::string name = GetIniValue(path, "GameMenu", "MenuName" + n, dialogs);
+    if (IsBlank(name)) break;
+    const std::string folder = GetIniValue(path, "GameMenu", "MenuPath" + n, dialogs);
+    if (IsBlank(folder)) break;
+    sets.push_back({MenuCaption(name), gameFolder + folder});
   }
+  if (sets.empty()) return ShippedPictureSets(gameFolder);
   return sets;
 }
 

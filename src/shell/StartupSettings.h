@@ -36,6 +36,8 @@ std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 //  - GameMode outside 1..4 becomes 1; MediaMax is kept within 0..100;
 //  - "Menu" that is missing, not a number, zero or negative: the shipped picture sets; more than
 //    kMaxPictureSets: only the first kMaxPictureSets are read;
+//  - the list ends before the first set whose MenuName or MenuPath is missing or blank (the
+//    reader has asked about that one key); no set read at all gives the shipped sets;
 //  - GameMain above the number of sets, or below 1, becomes 1.
 StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs);
 constexpr int kMaxPictureSets = 100;

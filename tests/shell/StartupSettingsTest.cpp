@@ -18,9 +18,9 @@ using testing::FakeDialogs;
 class StartupSettingsTest : public ::testing::Test {
  protected:
   // The file as the game ships it, GBK with CR LF, with `menu` in place of its [GameMenu] lines.
-  void WriteSettings(const std::vector<std::string>& menu) {
+  void WriteSettings(const std::vector<std::string>& menu, int gameMain = 1) {
     std::string text = "[UserSet]\r\nMediaON=True\r\nMediaMax=60\r\nSoundON=True\r\nSoundMax=80\r\nGameMode=1\r\n"
-                       "GameMain=1\r\n[GameMenu]\r\n";
+                       "GameMain=" + std::to_string(gameMain) + "\r\n[GameMenu]\r\n";
     for (const std::string& line : menu) text += line + "\r\n";
     testing::WriteBytes(folder.File("VornPGame.ini"), Utf8ToGbk(text).value());
   }
@@ -38,6 +38,53 @@ TEST_F(StartupSettingsTest, ALongSetNameIsCutToWholeCharactersForTheMenu) {
   ASSERT_EQ(read.Sets.size(), 2u);
   EXPECT_EQ(read.Sets[0].Name, thirtyTwo);
   EXPECT_EQ(read.Sets[1].Name, thirtyTwo + "…");
+}
+
+TEST_F(StartupSettingsTest, TheSetListEndsAtTheFirstSetMissingWithOneBoxAndNoBlankEntry) {
+  const std::vector<std::string> three = {"MenuName1=宝石", "MenuPath1=\\pics\\gems\\", "MenuName2=花园",
+                                          "MenuPath2=\\pics\\garden\\", "MenuName3=冬雪",
+                                          "MenuPath3=\\pics\\winter\\"};
+  struct Case {
+    std::vector<std::string> menu;
+    std::vector<std::string> names;  // the sets read
+    std::size_t boxes;               // the reader's not-found boxes
+  };
+  const auto with = [&](std::vector<std::string> head, std::vector<std::string> tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+  };
+  const Case cases[] = {
+      {with({"Menu=32767"}, three), {"宝石", "花园", "冬雪"}, 1},
+      {with({"Menu=5"}, three), {"宝石", "花园", "冬雪"}, 1},
+      {{"Menu=3", "MenuName1=宝石", "MenuPath1=\\pics\\gems\\", "MenuName2=花园", "MenuName3=冬雪",
+        "MenuPath3=\\pics\\winter\\"},
+       {"宝石"},
+       1},
+      {{"Menu=2", "MenuName1=宝石", "MenuPath1=\\pics\\gems\\", "MenuName2=  ", "MenuPath2=\\x\\"}, {"宝石"}, 0},
+      {{"Menu=2", "MenuName1=宝石", "MenuPath1=", "MenuName2=花园", "MenuPath2=\\x\\"}, {"宝石", "花园", "冬雪"}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.menu.front() + " " + std::to_string(c.names.size()));
+    WriteSettings(c.menu);
+    dialogs.messages.clear();
+    dialogs.fallback = Answer::Abort;
+    const StartupSettings read = Read();
+    std::vector<std::string> names;
+    for (const PictureSet& set : read.Sets) {
+      names.push_back(set.Name);
+      EXPECT_NE(set.Path.substr(folder.Path().string().size()).find_first_not_of(" \t"), std::string::npos);
+    }
+    EXPECT_EQ(names, c.names);
+    EXPECT_EQ(dialogs.messages.size(), c.boxes);
+  }
+}
+
+TEST_F(StartupSettingsTest, AChosenSetBeyondTheSetsReadFallsBackToTheFirst) {
+  WriteSettings({"Menu=5", "MenuName1=宝石", "MenuPath1=\\pics\\gems\\", "MenuName2=花园",
+                 "MenuPath2=\\pics\\garden\\"},
+                /*gameMain=*/3);
+  dialogs.fallback = Answer::Abort;
+  EXPECT_EQ(Read().User.GameMain, 1);
 }
 
 }  // namespace
