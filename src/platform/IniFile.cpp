@@ -1,17 +1,13 @@
-// The settings files' reader and writer, and the value forms stored in them.
+// The settings files' reader, and the value forms stored in them.
 #include "platform/IniFile.h"
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
-#include <vector>
 
 #include "platform/AppInfo.h"
-#include "platform/ReplaceFile.h"
+#include "platform/FileBytes.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -21,23 +17,6 @@ namespace {
 constexpr char kFileError[] = "文件出错";
 constexpr char kKeyMissing[] = "在文件中没有找到所要查找的字段";
 constexpr char kKeyMissingCaption[] = "错误信息";
-constexpr char kCrLf[] = "\r\n";
-
-// The whole file as bytes; nothing when it cannot be opened or read (a folder, no permission).
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return std::nullopt;
-  std::string bytes;
-  struct stat st {};
-  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
-  return bytes;
-}
 
 // ---- reader ----------------------------------------------------------------------------------
 
@@ -134,66 +113,6 @@ std::string FindKey(TextCursor& in, std::string_view key, Dialogs& dialogs) {
   }
 }
 
-// ---- writer ----------------------------------------------------------------------------------
-
-// Raw lines split on LF, each without one trailing CR. A final LF does not open another line.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
-
-std::string_view TrimSpaces(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-// A raw line as the matching sees it: its characters, so that GBK bytes never pose as ASCII.
-class LineMatcher {
- public:
-  explicit LineMatcher(bool utf8) : utf8_(utf8) {}
-  bool Holds(std::string_view raw, std::string_view part) const {
-    const std::string text = utf8_ ? std::string(raw) : GbkToUtf8(raw);
-    return TrimSpaces(text).find(part) != std::string_view::npos;
-  }
-  bool IsHeaderOf(std::string_view raw, std::string_view section) const {
-    return Holds(raw, "[") && Holds(raw, section);
-  }
-
- private:
-  bool utf8_;
-};
-
-// The file's new text: every line written back with CR LF, the key's line replaced (or added at
-// the very end) after each matching header.
-std::string RewriteLines(std::string_view bytes, const LineMatcher& match, std::string_view section,
-                         std::string_view key, std::string_view keyLine) {
-  const std::vector<std::string_view> lines = SplitLines(bytes);
-  std::string out;
-  std::size_t i = 0;
-  while (i < lines.size()) {
-    const std::string_view line = lines[i++];
-    out.append(line).append(kCrLf);
-    if (!match.IsHeaderOf(line, section)) continue;
-    while (i < lines.size()) {
-      const std::string_view inner = lines[i++];
-      if (match.Holds(inner, key)) break;
-      out.append(inner).append(kCrLf);
-    }
-    out.append(keyLine).append(kCrLf);
-  }
-  return out;
-}
-
 // ---- value forms -----------------------------------------------------------------------------
 
 std::string_view TrimBlanks(std::string_view s) {
@@ -229,30 +148,13 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string GetIniValue(const std::string& path, std::string_view section, std::string_view key,
                         Dialogs& dialogs) {
-  std::optional<std::string> bytes = ReadWholeFile(path);
+  std::optional<std::string> bytes = ReadFileBytes(path);
   if (!bytes) return FileError(dialogs);
   // A UTF-8 file is its own text; only a GBK one is decoded into a second string.
   if (!IsValidUtf8(*bytes)) *bytes = GbkToUtf8(*bytes);
   TextCursor in(*bytes);
   if (!FindSection(in, section)) return FileError(dialogs);
   return FindKey(in, key, dialogs);
-}
-
-bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
-                 std::string_view key, std::string_view valueText) {
-  const std::optional<std::string> bytes = ReadWholeFile(path);
-  // A missing settings file is not created: a save must not invent a file without the rest of
-  // the settings.
-  if (!bytes) return false;
-  const bool utf8 = IsValidUtf8(*bytes);
-  std::string keyLine(key);
-  keyLine.append("=").append(valueText);
-  if (!utf8) {
-    std::optional<std::string> gbk = Utf8ToGbk(keyLine);
-    if (!gbk) return false;
-    keyLine = std::move(*gbk);
-  }
-  return ReplaceFile(path, tempPath, RewriteLines(*bytes, LineMatcher(utf8), section, key, keyLine));
 }
 
 std::string IniText(bool value) { return value ? "True" : "False"; }

@@ -91,14 +91,13 @@ StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dial
 bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user) {
   const std::string path = SettingsPath(gameFolder);
   const std::string temp = GamePath(gameFolder, "\\me.tmp");
-  const std::pair<const char*, std::string> values[] = {
+  // One replacement for all six: a save cut short leaves the old settings, never half of each.
+  const IniSetting values[] = {
       {"MediaON", IniBoolText(user.MediaON)}, {"MediaMax", IniText(user.MediaMax)},
       {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
       {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
   };
-  bool all = true;
-  for (const auto& [key, text] : values) all = SetIniValue(path, temp, "UserSet", key, text) && all;
-  return all;
+  return SetIniValues(path, temp, "UserSet", values);
 }
 
 }  // namespace pelmora

@@ -42,8 +42,9 @@ std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs);
 constexpr int kMaxPictureSets = 100;
 
-// Writes the six user settings to section "UserSet" in their fixed order. Returns false when
-// any of them could not be written.
+// Writes the six user settings to section "UserSet" in their fixed order, with one replacement
+// of the file (SetIniValues). Returns false, with the file as it was, when they could not be
+// written.
 [[nodiscard]] bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user);
 
 std::string SettingsPath(const std::string& gameFolder);

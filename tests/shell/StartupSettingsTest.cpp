@@ -2,6 +2,8 @@
 #include "shell/StartupSettings.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -85,6 +87,47 @@ TEST_F(StartupSettingsTest, AChosenSetBeyondTheSetsReadFallsBackToTheFirst) {
                 /*gameMain=*/3);
   dialogs.fallback = Answer::Abort;
   EXPECT_EQ(Read().User.GameMain, 1);
+}
+
+// Files renamed into a folder while it is watched: each one a replacement of a stored file.
+// Files created are watched too, though not reported: the kernel merges an event into the one
+// before it when both are alike, so six renames in a row would show as one.
+class RenameWatch {
+ public:
+  explicit RenameWatch(const std::string& folder) : fd_(::inotify_init1(IN_NONBLOCK)) {
+    ::inotify_add_watch(fd_, folder.c_str(), IN_MOVED_TO | IN_CREATE);
+  }
+  ~RenameWatch() { ::close(fd_); }
+  std::vector<std::string> Renamed() const {
+    std::vector<std::string> names;
+    alignas(inotify_event) char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(fd_, buffer, sizeof buffer)) > 0) {
+      for (char* p = buffer; p < buffer + n;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(p);
+        if ((event->mask & IN_MOVED_TO) != 0) names.emplace_back(event->len > 0 ? event->name : "");
+        p += sizeof(inotify_event) + event->len;
+      }
+    }
+    return names;
+  }
+
+ private:
+  int fd_;
+};
+
+TEST_F(StartupSettingsTest, TheShutdownStoresAllSixSettingsWithOneReplacement) {
+  WriteSettings({"Menu=1", "MenuName1=宝石", "MenuPath1=\\pics\\gems\\"});
+  UserSettings user = ShippedUserSettings();
+  user.MediaON = kFalse;
+  user.GameMode = 4;
+  const RenameWatch watch(folder.Path().string());
+  ASSERT_TRUE(WriteUserSettings(folder.Path().string(), user));
+  EXPECT_EQ(watch.Renamed(), std::vector<std::string>{"VornPGame.ini"});
+  const StartupSettings read = Read();
+  EXPECT_EQ(read.User.MediaON, kFalse);
+  EXPECT_EQ(read.User.GameMode, 4);
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace
