@@ -139,6 +139,7 @@ PXBList DecodePXB(std::string_view bytes) {
 }
 
 PXBList LoadPXB(const std::string& path) {
+  RemoveStaleTempFile(PXBTempPath(path));
   // O_NONBLOCK: a pipe or device put in the file's place must not hang the start.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {

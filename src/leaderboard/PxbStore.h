@@ -48,11 +48,13 @@ std::string EncodePXB(const PXBList& list);
 //  - bytes that are not GBK read as U+FFFD.
 PXBList DecodePXB(std::string_view bytes);
 
-// Reads data.dat. A missing file reads as ten empty rows and leaves an empty file behind (when
-// the folder allows it); a file that cannot be read reads as what could be read.
-// "<game folder>\data.dat", the one place the leaderboard file is named.
+// "<game folder>\data.dat", where the game keeps the leaderboard file when it is given no other
+// place; the functions below take the file's own path.
 std::string PXBPath(const std::string& gameFolder);
 
+// Reads the data.dat at `path`. A missing file reads as ten empty rows and leaves an empty file
+// behind (when the folder allows it); a file that cannot be read reads as what could be read.
+// A temporary file left beside it by a save that a crash cut short is removed, never read.
 PXBList LoadPXB(const std::string& path);
 
 // Replaces data.dat with the table through PXBTempPath(path) with ReplaceFile: the old file stays

@@ -11,7 +11,7 @@ namespace pelmora {
 
 bool GameShell::StartUp() {
   // The window's size is fixed by the window itself; the splash has been shown by then.
-  StartupSettings read = ReadStartupSettings(folder_, io_.dialogs);
+  StartupSettings read = ReadStartupSettings(SettingsFile(SettingsPath(folder_)), folder_, io_.dialogs);
   settings_ = read.User;
   sets_ = std::move(read.Sets);
   for (const PictureSet& set : sets_) menu_->AddPictureSet(QString::fromStdString(set.Name));
@@ -56,7 +56,7 @@ void GameShell::Shutdown() {
   game_.State = GameState::Pause;  // no further frame runs, whatever happens next
   driver_.Stop();
   mapMoveDownTimer_.stop();
-  if (!WriteUserSettings(folder_, settings_)) {
+  if (!WriteUserSettings(SettingsFile(SettingsPath(folder_)), settings_)) {
     io_.dialogs.Message("游戏设置无法保存到 " + SettingsPath(folder_) + "。\n下次启动时将使用原来的设置。", kAppTitle,
                         Buttons::Ok, Icon::Exclamation);
   }

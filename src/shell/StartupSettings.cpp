@@ -1,12 +1,17 @@
 #include "shell/StartupSettings.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
+
+SettingsFile::SettingsFile(std::string path)
+    : Path(std::move(path)), TempPath(std::filesystem::path(Path).replace_filename("me.tmp").string()) {}
 
 std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\VornPGame.ini"); }
 
@@ -77,27 +82,25 @@ std::vector<PictureSet> ReadPictureSets(const std::string& path, const std::stri
 
 }  // namespace
 
-StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs) {
-  const std::string path = SettingsPath(gameFolder);
+StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string& gameFolder, Dialogs& dialogs) {
+  RemoveStaleTempFile(file.TempPath);
   StartupSettings result;
   result.User = ShippedUserSettings();
-  ReadUserSettings(path, dialogs, result.User);
-  result.Sets = ReadPictureSets(path, gameFolder, dialogs);
+  ReadUserSettings(file.Path, dialogs, result.User);
+  result.Sets = ReadPictureSets(file.Path, gameFolder, dialogs);
   const int count = static_cast<int>(result.Sets.size());
   if (result.User.GameMain > count || result.User.GameMain < 1) result.User.GameMain = 1;
   return result;
 }
 
-bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user) {
-  const std::string path = SettingsPath(gameFolder);
-  const std::string temp = GamePath(gameFolder, "\\me.tmp");
+bool WriteUserSettings(const SettingsFile& file, const UserSettings& user) {
   // One replacement for all six: a save cut short leaves the old settings, never half of each.
   const IniSetting values[] = {
       {"MediaON", IniBoolText(user.MediaON)}, {"MediaMax", IniText(user.MediaMax)},
       {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
       {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
   };
-  return SetIniValues(path, temp, "UserSet", values);
+  return SetIniValues(file.Path, file.TempPath, "UserSet", values);
 }
 
 }  // namespace pelmora

@@ -27,11 +27,24 @@ struct StartupSettings {
   std::vector<PictureSet> Sets;  // Sets[i - 1] is picture set i
 };
 
+// The player's settings file and the temporary file its writer renames over it: "me.tmp" in the
+// same folder, so that the rename is atomic. The file may live apart from the game folder.
+struct SettingsFile {
+  explicit SettingsFile(std::string path);
+  std::string Path;      // e.g. "<game folder>/VornPGame.ini"
+  std::string TempPath;  // "me.tmp" beside it
+};
+
+// "<game folder>\VornPGame.ini", where the game keeps its settings when it is given no other place.
+std::string SettingsPath(const std::string& gameFolder);
+
 // The settings the game ships with; they stand in for what a damaged file does not give.
 UserSettings ShippedUserSettings();
 std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 
-// Reads the six user settings (in their order), the picture-set list and corrects the chosen set:
+// Reads the six user settings (in their order), the picture-set list and corrects the chosen set.
+// The picture-set folders are `gameFolder` followed directly by each stored MenuPath. A
+// temporary file left by a save that a crash cut short is removed first, never read.
 //  - a value that is empty or not a number keeps the shipped value;
 //  - GameMode outside 1..4 becomes 1; MediaMax is kept within 0..100;
 //  - "Menu" that is missing, not a number, zero or negative: the shipped picture sets; more than
@@ -39,14 +52,12 @@ std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 //  - the list ends before the first set whose MenuName or MenuPath is missing or blank (the
 //    reader has asked about that one key); no set read at all gives the shipped sets;
 //  - GameMain above the number of sets, or below 1, becomes 1.
-StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs);
+StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string& gameFolder, Dialogs& dialogs);
 constexpr int kMaxPictureSets = 100;
 
 // Writes the six user settings to section "UserSet" in their fixed order, with one replacement
 // of the file (SetIniValues). Returns false, with the file as it was, when they could not be
 // written.
-[[nodiscard]] bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user);
-
-std::string SettingsPath(const std::string& gameFolder);
+[[nodiscard]] bool WriteUserSettings(const SettingsFile& file, const UserSettings& user);
 
 }  // namespace pelmora

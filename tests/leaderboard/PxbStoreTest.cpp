@@ -229,6 +229,14 @@ TEST(PxbFile, MissingFileReadsTenEmptyRowsAndLeavesAnEmptyFile) {
   EXPECT_EQ(fs::file_size(path), 0u);
 }
 
+TEST(PxbFile, ATemporaryFileLeftByACrashIsRemovedAtLoadAndNeverRead) {
+  TempFolder folder;
+  const std::string path = folder.File("data.dat");
+  WriteBytes(path + ".tmp", EncodePXB(ThreeChineseRows()));  // a save cut short before its rename
+  EXPECT_EQ(LoadPXB(path), PXBList{});
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
+}
+
 TEST(PxbFile, MissingFolderReadsTenEmptyRows) {
   TempFolder folder;
   const std::string path = folder.File("gone/data.dat");

@@ -5,6 +5,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ class StartupSettingsTest : public ::testing::Test {
     for (const std::string& line : menu) text += line + "\r\n";
     testing::WriteBytes(folder.File("VornPGame.ini"), Utf8ToGbk(text).value());
   }
-  StartupSettings Read() { return ReadStartupSettings(folder.Path().string(), dialogs); }
+  StartupSettings Read() { return ReadStartupSettings(SettingsFile(folder.File("VornPGame.ini")), folder.Path().string(), dialogs); }
 
   testing::TempFolder folder;
   FakeDialogs dialogs;
@@ -89,6 +90,29 @@ TEST_F(StartupSettingsTest, AChosenSetBeyondTheSetsReadFallsBackToTheFirst) {
   EXPECT_EQ(Read().User.GameMain, 1);
 }
 
+TEST_F(StartupSettingsTest, SettingsApartFromTheGameFolderAndAStaleTemporaryFileThere) {
+  namespace fs = std::filesystem;
+  fs::create_directory(folder.Path() / "player");
+  const SettingsFile file(folder.File("player/VornPGame.ini"));
+  EXPECT_EQ(file.TempPath, folder.File("player/me.tmp"));
+  WriteSettings({"Menu=1", "MenuName1=宝石", "MenuPath1=\\pics\\gems\\"}, /*gameMain=*/1);
+  fs::rename(folder.File("VornPGame.ini"), file.Path);
+  testing::WriteBytes(file.TempPath, "[UserSet]\r\nGameMode=3\r\n");  // left by a crash
+
+  const StartupSettings read = ReadStartupSettings(file, folder.Path().string(), dialogs);
+  EXPECT_EQ(read.User.GameMode, 1);
+  EXPECT_FALSE(fs::exists(file.TempPath));
+  ASSERT_EQ(read.Sets.size(), 1u);
+  EXPECT_EQ(read.Sets[0].Path, folder.Path().string() + "\\pics\\gems\\");
+
+  UserSettings user = read.User;
+  user.GameMode = 2;
+  ASSERT_TRUE(WriteUserSettings(file, user));
+  EXPECT_EQ(ReadStartupSettings(file, folder.Path().string(), dialogs).User.GameMode, 2);
+  EXPECT_FALSE(fs::exists(folder.File("VornPGame.ini")));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 // Files renamed into a folder while it is watched: each one a replacement of a stored file.
 // Files created are watched too, though not reported: the kernel merges an event into the one
 // before it when both are alike, so six renames in a row would show as one.
@@ -122,7 +146,7 @@ TEST_F(StartupSettingsTest, TheShutdownStoresAllSixSettingsWithOneReplacement) {
   user.MediaON = kFalse;
   user.GameMode = 4;
   const RenameWatch watch(folder.Path().string());
-  ASSERT_TRUE(WriteUserSettings(folder.Path().string(), user));
+  ASSERT_TRUE(WriteUserSettings(SettingsFile(folder.File("VornPGame.ini")), user));
   EXPECT_EQ(watch.Renamed(), std::vector<std::string>{"VornPGame.ini"});
   const StartupSettings read = Read();
   EXPECT_EQ(read.User.MediaON, kFalse);
