@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
 
   NoDialogs dialogs;
   const auto start = std::chrono::steady_clock::now();
-  const pelmora::StartupSettings read = pelmora::ReadStartupSettings(pelmora::SettingsFile(folder + "/VornPGame.ini"), folder, dialogs);
+  const pelmora::SettingsFile file(folder + "/VornPGame.ini");
+  const pelmora::StartupSettings read = pelmora::ReadStartupSettings(file, folder, dialogs);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 
   std::printf("file %.1f MB (%s), one start-up's reads: %.3f s, %zu picture sets, first name %zu bytes, %d boxes\n",

@@ -31,8 +31,9 @@ constexpr std::size_t kPXBFileSize = 30 * kPXBRecordSize;
 
 // The text as data.dat can hold it: every character without a GBK form becomes "?", and the
 // text is cut after the last whole character whose GBK bytes still fit the 16 bytes of a
-// record (so a name of nine Chinese characters keeps eight), or before a NUL character. Storing this form in memory keeps
-// what the window shows equal to what the next start reads back.
+// record (so a name of nine Chinese characters keeps eight), or before a NUL character.
+// Storing this form in memory keeps what the window shows equal to what the next start reads
+// back.
 std::string FitPXBText(std::string_view utf8);
 
 // The complete file image: always kPXBFileSize bytes; texts are stored as FitPXBText makes them.

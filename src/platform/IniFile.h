@@ -1,8 +1,8 @@
 #pragma once
-// The sectioned settings files: "VornPGame.ini" beside the executable and a picture set's
-// "Snow.ini". Lines are `name=value`, section headers `[name]`, lines end in CR LF; there are no
-// comments, quotes or escapes. The reader and the writer follow the game's historic rules, quirks
-// included, because shipped and user-edited files were written against them.
+// The sectioned settings files: the player's "VornPGame.ini" and a picture set's "Snow.ini".
+// Lines are `name=value`, section headers `[name]`, lines end in CR LF; there are no comments,
+// quotes or escapes. The reader and the writer follow the game's historic rules, quirks included,
+// because shipped and user-edited files were written against them.
 
 #include <cstdint>
 #include <optional>

@@ -24,7 +24,8 @@ GameShell::GameShell(std::string gameFolder, ShellPorts ports)
       [this](int i) { ChoosePictureSet(i); }, [this] { ShowHelp(); }, [this] { ShowLeaderboard(); },
       [this] { OpenWebPage(); }, [this] { ShowAbout(); }, [this] { ExitCommand(); }});
   if (!io_.leaderboard) {
-    ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folder_), PXBPath(folder_));
+    ownLeaderboard_ =
+        std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folder_), PXBPath(folder_));
     io_.leaderboard = ownLeaderboard_.get();
   }
   mapMoveDownTimer_.setTimerType(Qt::PreciseTimer);

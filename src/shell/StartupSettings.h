@@ -42,9 +42,9 @@ std::string SettingsPath(const std::string& gameFolder);
 UserSettings ShippedUserSettings();
 std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 
-// Reads the six user settings (in their order), the picture-set list and corrects the chosen set.
-// The picture-set folders are `gameFolder` followed directly by each stored MenuPath. A
-// temporary file left by a save that a crash cut short is removed first, never read.
+// Reads the six user settings (in their order) and the picture-set list from `file`, whose
+// temporary file, when a crash left one, is removed first and never read. The picture-set
+// folders are `gameFolder` followed directly by each stored MenuPath. What is read is corrected:
 //  - a value that is empty or not a number keeps the shipped value;
 //  - GameMode outside 1..4 becomes 1; MediaMax is kept within 0..100;
 //  - "Menu" that is missing, not a number, zero or negative: the shipped picture sets; more than
