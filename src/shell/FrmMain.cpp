@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
 

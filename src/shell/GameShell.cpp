@@ -23,7 +23,8 @@ GameShell::GameShell(std::string gameFolder, ShellPorts ports)
       [this] { session_->ShowLeaderboard(); }, [this] { session_->OpenWebPage(); }, [this] { session_->ShowAbout(); },
       [this] { session_->ExitCommand(); }});
   if (!io_.leaderboard) {
-    ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folder_));
+    ownLeaderboard_ =
+        std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folder_), PXBPath(folder_));
     io_.leaderboard = ownLeaderboard_.get();
   }
   session_ = std::make_unique<Session>(

@@ -3,7 +3,7 @@
 
 #include "game/Frame.h"
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "view/Layout.h"
 #include "view/ScorePicture.h"
 

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "shell/Session.h"
 
 namespace pelmora {

@@ -1,14 +1,14 @@
 // Start-up of the main window, and shutdown.
 #include "leaderboard/PxbStore.h"
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "shell/Session.h"
 #include "view/Layout.h"
 
 namespace pelmora {
 
 bool Session::StartUp() {
-  StartupSettings read = ReadStartupSettings(folder_, io_.dialogs);
+  StartupSettings read = ReadStartupSettings(SettingsFile(SettingsPath(folder_)), folder_, io_.dialogs);
   settings_ = read.User;
   sets_ = std::move(read.Sets);
   for (const PictureSet& set : sets_) io_.view.AddPictureSet(set.Name);
@@ -59,7 +59,7 @@ void Session::Shutdown() {
   game_.State = GameState::Pause;  // no further frame runs, whatever happens next
   io_.loop.Stop();
   io_.timer.StopCountdown();
-  if (!WriteUserSettings(folder_, settings_)) {
+  if (!WriteUserSettings(SettingsFile(SettingsPath(folder_)), settings_)) {
     io_.dialogs.Message("游戏设置无法保存到 " + SettingsPath(folder_) + "。\n下次启动时将使用原来的设置。", kAppTitle,
                         Buttons::Ok, Icon::Exclamation);
   }
