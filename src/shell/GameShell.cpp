@@ -12,10 +12,9 @@
 
 namespace pelmora {
 
-GameShell::GameShell(std::string gameFolder, ShellPorts ports)
-    : folder_(std::move(gameFolder)),
-      io_(std::move(ports)),
-      frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folder_ + "\\ui")))),
+GameShell::GameShell(GameFolders folders, ShellPorts ports)
+    : io_(std::move(ports)),
+      frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folders.GameFolder + "\\ui")))),
       descentTimer_(io_.tick, [this] { session_->DescentTimerTick(); }),
       driver_(io_.tick, [this] { return FrameMayRun(); }, [this] { session_->RunOneFrame(); }) {
   menu_ = std::make_unique<GameMenu>(GameMenuActions{
@@ -23,12 +22,12 @@ GameShell::GameShell(std::string gameFolder, ShellPorts ports)
       [this] { session_->ShowLeaderboard(); }, [this] { session_->OpenWebPage(); }, [this] { session_->ShowAbout(); },
       [this] { session_->ExitCommand(); }});
   if (!io_.leaderboard) {
-    ownLeaderboard_ =
-        std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folder_), PXBPath(folder_));
+    ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folders.GameFolder),
+                                                          folders.LeaderboardFile);
     io_.leaderboard = ownLeaderboard_.get();
   }
   session_ = std::make_unique<Session>(
-      folder_, SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
+      std::move(folders), SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
                             io_.random, *io_.leaderboard, io_.endProcess});
   ConnectWindow();
 }

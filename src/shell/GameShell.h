@@ -30,8 +30,8 @@ struct ShellPorts {
 
 class GameShell final : public QObject, MainView {
  public:
-  // `gameFolder`: the folder with images, sounds, music, picture sets and settings.
-  GameShell(std::string gameFolder, ShellPorts ports);
+  // `folders`: the game folder and where the player's settings, scores and music are.
+  GameShell(GameFolders folders, ShellPorts ports);
   ~GameShell() override;
 
   // The session's start-up. False when the game cannot run; the window must not be shown then.
@@ -74,7 +74,6 @@ class GameShell final : public QObject, MainView {
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
-  std::string folder_;
   ShellPorts io_;
   std::unique_ptr<FrmMain> frm_;
   std::unique_ptr<GameMenu> menu_;

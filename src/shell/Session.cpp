@@ -9,12 +9,12 @@
 
 namespace pelmora {
 
-Session::Session(std::string gameFolder, SessionPorts ports)
-    : folder_(std::move(gameFolder)),
+Session::Session(GameFolders folders, SessionPorts ports)
+    : where_(std::move(folders)),
       io_(std::move(ports)),
       field_(layout::kFieldWidth, layout::kFieldHeight),
       score_(layout::kScoreBox.w, layout::kScoreBox.h),
-      music_(io_.music, io_.random, settings_, folder_),
+      music_(io_.music, io_.random, settings_, where_.GameFolder),
       rules_(game_, settings_, RulesPorts{io_.cues, io_.timer, *this, *this, io_.random}),
       painter_(game_, store_, field_, [this](Surface& field) { DrawSnow(snow_, io_.random, field); }) {}
 

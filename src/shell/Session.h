@@ -16,6 +16,7 @@
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/GameFolders.h"
 #include "platform/Pictures.h"
 #include "shell/Music.h"
 #include "shell/SessionPorts.h"
@@ -40,8 +41,9 @@ struct SessionPorts {
 
 class Session final : NewGameHooks, ScoreView, GameOverHandOff {
  public:
-  // `gameFolder`: the folder with images, sounds, music, picture sets and settings.
-  Session(std::string gameFolder, SessionPorts ports);
+  // `folders`: the game folder with its pictures, sounds, music and picture sets, and where the
+  // player's settings, scores and music are.
+  Session(GameFolders folders, SessionPorts ports);
   ~Session() override;
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -125,7 +127,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void LoadSnowForCurrentSet();
   const PictureSet* CurrentSet() const;
 
-  std::string folder_;
+  GameFolders where_;
   SessionPorts io_;
   Game game_;
   UserSettings settings_;

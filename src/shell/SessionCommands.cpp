@@ -41,7 +41,7 @@ void Session::ChoosePictureSet(int index) {
 }
 
 void Session::ShowHelp() {
-  const std::string path = GamePath(folder_, "\\Help.txt");
+  const std::string path = GamePath(where_.GameFolder, "\\Help.txt");
   std::error_code error;
   if (std::filesystem::is_regular_file(path, error)) {
     io_.opener.Open(path);

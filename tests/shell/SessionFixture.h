@@ -92,12 +92,13 @@ class SessionTest : public ::testing::Test {
   SequenceRandom random{{0.1, 0.35, 0.6, 0.85, 0.2, 0.45, 0.7, 0.95}};
   FakeHost host;
   int ended = 0;
+  std::optional<GameFolders> where;  // nothing: all of it in `folder`, as a portable game
   std::unique_ptr<Session> session;
 
   // Builds the session and runs its start-up; false when start-up refused to go on.
   bool Start() {
     view = FakeView{};
-    session = std::make_unique<Session>(folder.Text(), SessionPorts{view, loop, timer, dialogs, cues, player, opener,
+    session = std::make_unique<Session>(where.value_or(PortableGameFolders(folder.Text())), SessionPorts{view, loop, timer, dialogs, cues, player, opener,
                                                                     pictures, random, host, [this] { ++ended; }});
     view.session = session.get();
     return session->StartUp();
