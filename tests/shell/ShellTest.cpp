@@ -218,5 +218,14 @@ TEST_F(Shell, NoControlTakesTheKeysFromTheField) {
   }
 }
 
+TEST_F(Shell, MinimisingTheWindowPausesARunningGameUntilThePlayerAsks) {
+  W().show();
+  NewGameButton();
+  W().showMinimized();
+  EXPECT_TRUE(shell->session().Paused());
+  W().showNormal();
+  EXPECT_TRUE(shell->session().Paused());
+}
+
 }  // namespace
 }  // namespace pelmora::testing
