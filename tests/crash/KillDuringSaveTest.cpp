@@ -32,7 +32,7 @@ namespace fs = std::filesystem;
 
 constexpr int kKills = 100;
 
-// The driver saving `kind` to `path`, started and past its first save.
+// The driver saving `kind` to `path`.
 class Driver {
  public:
   Driver(const char* kind, const std::string& path) {
@@ -45,19 +45,26 @@ class Driver {
     if (posix_spawn(&pid_, PELMORA_SAVE_DRIVER, &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
-    ready_ = pid_ > 0 && WaitForByte(out[0]);
-    ::close(out[0]);
+    saves_ = out[0];
   }
   ~Driver() {
     if (pid_ > 0 && !reaped_) {
       ::kill(pid_, SIGKILL);
       ::waitpid(pid_, nullptr, 0);
     }
+    if (saves_ >= 0) ::close(saves_);
   }
   Driver(const Driver&) = delete;
   Driver& operator=(const Driver&) = delete;
 
-  bool Ready() const { return ready_; }
+  // Waits for the next save to complete. A loaded machine may take long to start a process or
+  // to save; a driver that never gets there fails.
+  bool WaitForSave() {
+    if (pid_ <= 0) return false;
+    pollfd p{saves_, POLLIN, 0};
+    char byte = 0;
+    return ::poll(&p, 1, 60000) == 1 && ::read(saves_, &byte, 1) == 1;
+  }
 
   // Kills it; true when it was still saving (it died of this kill, not of an error of its own).
   bool Kill() {
@@ -68,15 +75,8 @@ class Driver {
   }
 
  private:
-  // A loaded machine may take long to start a process; a driver that never gets going fails.
-  static bool WaitForByte(int fd) {
-    pollfd p{fd, POLLIN, 0};
-    char byte = 0;
-    return ::poll(&p, 1, 60000) == 1 && ::read(fd, &byte, 1) == 1;
-  }
-
   pid_t pid_ = -1;
-  bool ready_ = false;
+  int saves_ = -1;
   bool reaped_ = false;
 };
 
@@ -85,23 +85,36 @@ struct KillRun {
   int leftovers = 0;  // kills that left a temporary file behind
 };
 
-// Kills the driver kKills times at random moments of its loop and checks the file after each
-// kill: it is `a` or `b` byte for byte, and `load` (given which of the two it is) reads it and
+// Kills the driver kKills times, at random moments of a save and as soon as its temporary file
+// appears, and checks the file after each kill: it is `a` or `b` byte for byte, and `load` (given which of the two it is) reads it and
 // removes the temporary file.
 KillRun KillRepeatedly(const char* kind, const std::string& path, const std::string& tempPath, const std::string& a,
                        const std::string& b, const std::function<void(bool isA)>& load) {
+  using Clock = std::chrono::steady_clock;
   std::mt19937 rng(std::random_device{}());
-  std::uniform_int_distribution<int> delayUs(0, 3000);
   KillRun run;
   for (int i = 0; i < kKills; ++i) {
     SCOPED_TRACE("kill " + std::to_string(i));
     {
+      // One save measured, then the kill at a random moment of the next: where a save spends
+      // its time (encoding, writing, syncing) differs from build to build and from disk to disk.
       Driver driver(kind, path);
-      if (!driver.Ready()) {
-        ADD_FAILURE() << "the save driver did not start";
+      const bool first = driver.WaitForSave();
+      const Clock::time_point start = Clock::now();
+      if (!first || !driver.WaitForSave()) {
+        ADD_FAILURE() << "the save driver did not save";
         return run;
       }
-      std::this_thread::sleep_for(std::chrono::microseconds(delayUs(rng)));
+      const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+      if (i % 2 == 0) {
+        std::uniform_int_distribution<long> delayUs(0, oneSave.count());
+        std::this_thread::sleep_for(std::chrono::microseconds(delayUs(rng)));
+      } else {
+        // Every other kill aims at the temporary file's short life, wherever it lies in a save.
+        const Clock::time_point giveUp = Clock::now() + 10 * oneSave + std::chrono::seconds(10);
+        while (!fs::exists(fs::symlink_status(tempPath)) && Clock::now() < giveUp) {
+        }
+      }
       if (!driver.Kill()) {
         ADD_FAILURE() << "the save driver stopped before it was killed";
         return run;
@@ -132,7 +145,7 @@ TEST(KillDuringSave, DataDatIsAlwaysOldOrNewAndALeftoverIsNeverRead) {
                                        EXPECT_EQ(LoadPXB(path), isA ? SavedListA() : SavedListB());
                                      });
   EXPECT_EQ(run.kills, kKills);
-  // Most of a save is the temporary file's life; some kills must have caught one.
+  // The kills aimed at the temporary file must have caught some.
   EXPECT_GT(run.leftovers, 0);
   RecordProperty("leftovers", run.leftovers);
 }

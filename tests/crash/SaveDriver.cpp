@@ -1,6 +1,7 @@
 // Saves one file over and over through the game's own functions, alternating between two
-// contents, until it is killed: `pelmora_save_driver pxb|settings <path>`. Once the first save is
-// complete it writes one byte to its standard output, so that a kill always lands in the loop.
+// contents, until it is killed: `pelmora_save_driver pxb|settings <path>`. After every save it
+// writes one byte to its standard output, so that the test knows how long a save takes here and
+// can kill it anywhere within one.
 #include <unistd.h>
 
 #include <cstdio>
@@ -27,6 +28,6 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "save %ld of %s failed\n", n, path.c_str());
       return 1;
     }
-    if (n == 0 && ::write(STDOUT_FILENO, "r", 1) != 1) return 1;
+    if (::write(STDOUT_FILENO, "s", 1) != 1) return 1;
   }
 }
