@@ -14,14 +14,24 @@ seconds=${1:-60}
 scripts/deps.sh
 jobs="$(nproc)"
 
-if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_WERROR=ON >/dev/null
-fi
-cmake --build build --parallel "$jobs" --target pelmora_assets_generated >/dev/null
+# Runs a build step, showing its output only when it fails.
+quietly() {
+  local out
+  if ! out=$("$@" 2>&1); then
+    echo "$out"
+    echo "fuzz: the build failed: $*"
+    exit 1
+  fi
+}
 
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DPELMORA_CORE_ONLY=ON -DPELMORA_FUZZ=ON -DPELMORA_FUZZ_GAME_DIR="$PWD/build/game" >/dev/null
-cmake --build build-fuzz --parallel "$jobs" >/dev/null
+if [ ! -f build/CMakeCache.txt ]; then
+  quietly cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_WERROR=ON
+fi
+quietly cmake --build build --parallel "$jobs" --target pelmora_assets_generated
+
+quietly cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DPELMORA_CORE_ONLY=ON -DPELMORA_FUZZ=ON -DPELMORA_FUZZ_GAME_DIR="$PWD/build/game"
+quietly cmake --build build-fuzz --parallel "$jobs"
 
 # target, largest input, extra options
 targets=(
