@@ -82,12 +82,14 @@ void CheckUtf8(std::string_view x) {
       FUZZ_CHECK(IsValidUtf8(x.substr(i, n)) == WellFormed(x.substr(i, n)),
                  "IsValidUtf8 misjudges " + Quoted(x.substr(i, n)));
   const bool valid = WellFormed(x);
-  FUZZ_CHECK(IsValidUtf8(x) == valid, Quoted(x) + (valid ? " is UTF-8, IsValidUtf8 says not" : " is not UTF-8, IsValidUtf8 says it is"));
+  FUZZ_CHECK(IsValidUtf8(x) == valid,
+             Quoted(x) + (valid ? " is UTF-8, IsValidUtf8 says not" : " is not UTF-8, IsValidUtf8 says it is"));
   const std::vector<std::string_view> pieces = Pieces(x);
   std::size_t at = 0;
   for (std::size_t n = 0; n < pieces.size(); ++n) {
     const std::string_view p = pieces[n];
-    FUZZ_CHECK(p.data() == x.data() + at && !p.empty() && p.size() <= 4, "piece " + std::to_string(n) + " of " + Quoted(x));
+    FUZZ_CHECK(p.data() == x.data() + at && !p.empty() && p.size() <= 4,
+               "piece " + std::to_string(n) + " of " + Quoted(x));
     FUZZ_CHECK(Utf8CharLength(x, at) == p.size(), "Utf8CharLength disagrees with the split of " + Quoted(x));
     if (valid) FUZZ_CHECK(p.size() == WellFormedLength(x, at), "a split inside a character of " + Quoted(x));
     FUZZ_CHECK(Utf8PrefixLength(x, n) == at, "Utf8PrefixLength(" + std::to_string(n) + ") of " + Quoted(x));
@@ -95,11 +97,12 @@ void CheckUtf8(std::string_view x) {
   }
   FUZZ_CHECK(at == x.size(), "the pieces do not cover " + Quoted(x));
   FUZZ_CHECK(Utf8PrefixLength(x, pieces.size()) == x.size() && Utf8PrefixLength(x, pieces.size() + 1) == x.size(),
-        "Utf8PrefixLength past the end of " + Quoted(x));
+             "Utf8PrefixLength past the end of " + Quoted(x));
 
   const std::string settings = DecodeSettingsText(x);
   FUZZ_CHECK(WellFormed(settings), "settings text of " + Quoted(x) + " is not UTF-8");
-  FUZZ_CHECK(settings == (valid ? std::string(x) : GbkToUtf8(x)), "settings text of " + Quoted(x) + " is neither reading");
+  FUZZ_CHECK(settings == (valid ? std::string(x) : GbkToUtf8(x)),
+             "settings text of " + Quoted(x) + " is neither reading");
   if (!valid) FUZZ_CHECK(!Utf8ToGbk(x).has_value(), Quoted(x) + " is not UTF-8 but has a GBK form");
 }
 
@@ -108,7 +111,8 @@ bool IsGbkThroughout(std::string_view text) { return text.find("\xEF\xBF\xBD") =
 void CheckGbkRoundTrip(std::string_view gbk, const std::string& text) {
   const std::optional<std::string> back = Utf8ToGbk(text);
   FUZZ_CHECK(back.has_value(), "GBK " + Quoted(gbk) + " decodes to " + Quoted(text) + ", which has no GBK form");
-  FUZZ_CHECK(*back == gbk, "GBK " + Quoted(gbk) + " decodes to " + Quoted(text) + " and encodes back as " + Quoted(*back));
+  FUZZ_CHECK(*back == gbk,
+             "GBK " + Quoted(gbk) + " decodes to " + Quoted(text) + " and encodes back as " + Quoted(*back));
 }
 
 void CheckGbk(std::string_view x) {
@@ -149,7 +153,8 @@ void CheckFit(std::string_view name) {
   for (std::size_t k = 0; k < kept.size(); ++k)
     FUZZ_CHECK(GbkOf(kept[k]) == GbkOf(given[k]), where + ": character " + std::to_string(k + 1) + " is another");
   if (kept.size() < given.size() && given[kept.size()] != std::string_view("\0", 1))
-    FUZZ_CHECK(gbk->size() + GbkOf(given[kept.size()]).size() > kPXBTextBytes, where + ": cut though the next character fits");
+    FUZZ_CHECK(gbk->size() + GbkOf(given[kept.size()]).size() > kPXBTextBytes,
+               where + ": cut though the next character fits");
 }
 
 }  // namespace

@@ -26,9 +26,9 @@ namespace pelmora::fuzz {
 
 // Stops the run when `holds` is false; `what` is only worked out then, so that a check inside
 // a loop costs no more than its condition.
-#define FUZZ_CHECK(holds, what)                       \
-  do {                                                \
-    if (!(holds)) ::pelmora::fuzz::Fail(what);        \
+#define FUZZ_CHECK(holds, what)                \
+  do {                                         \
+    if (!(holds)) ::pelmora::fuzz::Fail(what); \
   } while (false)
 
 // The text as a C string literal, so that a complaint shows control and non-ASCII bytes.

@@ -45,9 +45,10 @@ void SettingsSeeds(const fs::path& out, const std::string& shipped) {
   Write(out, "menuname1", SettingsInput(7, "雪景", shipped));
   // A GBK file whose only bytes that are not UTF-8 sit on the line rewritten: the other Chinese
   // line (GBK 楼 reads as "¥" in UTF-8) must still read as GBK afterwards.
-  Write(out, "encoding", SettingsInput(9, "x", "[GameMenu]\r\nMenu=2\r\nMenuName1=" + Gbk("楼") +
-                                                   "\r\nMenuPath1=\\a\\\r\nMenuName2=" + Gbk("冬雪") +
-                                                   "\r\nMenuPath2=\\b\\\r\n"));
+  Write(out, "encoding",
+        SettingsInput(9, "x",
+                      "[GameMenu]\r\nMenu=2\r\nMenuName1=" + Gbk("楼") +
+                          "\r\nMenuPath1=\\a\\\r\nMenuName2=" + Gbk("冬雪") + "\r\nMenuPath2=\\b\\\r\n"));
 }
 
 void SnowSeeds(const fs::path& out, const std::string& shipped) {

@@ -24,7 +24,7 @@ void CheckTexts(const PXBList& list, const char* when) {
   for (std::size_t k = 0; k < list.size(); ++k) {
     for (const std::string* text : {&list[k].Name, &list[k].Date}) {
       FUZZ_CHECK(text->find('\0') == std::string::npos,
-            std::string(when) + ": row " + std::to_string(k + 1) + " holds a NUL: " + Quoted(*text));
+                 std::string(when) + ": row " + std::to_string(k + 1) + " holds a NUL: " + Quoted(*text));
       FUZZ_CHECK(IsValidUtf8(*text), std::string(when) + ": row " + std::to_string(k + 1) + " is not UTF-8");
     }
   }
@@ -43,7 +43,8 @@ std::string Save(const std::string& path, const PXBList& list, const char* when)
   FUZZ_CHECK(SavePXB(path, list), std::string(when) + ": the save failed");
   FUZZ_CHECK(!Exists(PXBTempPath(path)), std::string(when) + ": the save left its temporary file");
   const std::string image = ReadFile(path);
-  FUZZ_CHECK(image.size() == kPXBFileSize, std::string(when) + ": the saved file has " + std::to_string(image.size()) + " bytes");
+  FUZZ_CHECK(image.size() == kPXBFileSize,
+             std::string(when) + ": the saved file has " + std::to_string(image.size()) + " bytes");
   FUZZ_CHECK(image == EncodePXB(list), std::string(when) + ": the saved file is not the table's encoding");
   return image;
 }

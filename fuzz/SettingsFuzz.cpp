@@ -125,20 +125,21 @@ void CheckRewrite(std::string_view before, std::string_view after, std::string_v
     FUZZ_CHECK(j < out.size(), "line " + std::to_string(i + 1) + " was lost");
     if (out[j] == in[i]) {
       FUZZ_CHECK(Decoded(in[i], utf8Before) == Decoded(out[j], utf8After),
-            "line " + std::to_string(i + 1) + " " + Quoted(in[i]) + " reads as " + Quoted(Decoded(in[i], utf8Before)) +
-                " before and as " + Quoted(Decoded(out[j], utf8After)) + " after the write");
+                 "line " + std::to_string(i + 1) + " " + Quoted(in[i]) + " reads as " +
+                     Quoted(Decoded(in[i], utf8Before)) + " before and as " + Quoted(Decoded(out[j], utf8After)) +
+                     " after the write");
       continue;
     }
     const KeyLine* k = keyLineFor(out[j]);
     FUZZ_CHECK(k != nullptr, "line " + std::to_string(i + 1) + " " + Quoted(in[i]) + " became " + Quoted(out[j]));
     FUZZ_CHECK(Decoded(in[i], utf8Before).find(k->key) != std::string::npos,
-          "line " + std::to_string(i + 1) + " " + Quoted(in[i]) + " was replaced though it does not hold " +
-              std::string(k->key));
+               "line " + std::to_string(i + 1) + " " + Quoted(in[i]) + " was replaced though it does not hold " +
+                   std::string(k->key));
   }
   const std::string header = "[" + std::string(section) + "]";
   for (; j < out.size(); ++j)
     FUZZ_CHECK(out[j] == header || out[j] == kGbkMarkLine || keyLineFor(out[j]) != nullptr,
-          "an added line " + Quoted(out[j]));
+               "an added line " + Quoted(out[j]));
 }
 
 // A plainly laid-out file, in which reader and writer agree on where `section`'s `keys` live:
@@ -193,14 +194,15 @@ StartupSettings CheckStartup(const std::string& path, const std::string& gameFol
   FUZZ_CHECK(dialogs.Boxes() <= 8, "start-up showed " + std::to_string(dialogs.Boxes()) + " boxes");
 
   const std::size_t count = s.Sets.size();
-  FUZZ_CHECK(count >= 1 && count <= static_cast<std::size_t>(kMaxPictureSets), "picture sets: " + std::to_string(count));
+  FUZZ_CHECK(count >= 1 && count <= static_cast<std::size_t>(kMaxPictureSets),
+             "picture sets: " + std::to_string(count));
   for (const PictureSet& set : s.Sets) {
     FUZZ_CHECK(IsValidUtf8(set.Name) && !IsBlank(set.Name), "a set's name " + Quoted(set.Name));
     const std::size_t chars = CharCount(set.Name);
     const bool cut = chars == kMaxSetNameChars + 1 && set.Name.ends_with("…");
     FUZZ_CHECK(chars <= kMaxSetNameChars || cut, "a set's name of " + std::to_string(chars) + " characters");
     FUZZ_CHECK(set.Path.starts_with(gameFolder) && !IsBlank(set.Path.substr(gameFolder.size())),
-          "a set's folder " + Quoted(set.Path));
+               "a set's folder " + Quoted(set.Path));
   }
 
   UserSettings expected = ShippedUserSettings();
@@ -214,12 +216,13 @@ StartupSettings CheckStartup(const std::string& path, const std::string& gameFol
   if (expected.GameMain < 1 || expected.GameMain > static_cast<int>(count)) expected.GameMain = 1;
   const UserSettings& u = s.User;
   FUZZ_CHECK(u.MediaON == expected.MediaON && u.MediaMax == expected.MediaMax && u.SoundON == expected.SoundON &&
-            u.SoundMax == expected.SoundMax && u.GameMode == expected.GameMode && u.GameMain == expected.GameMain,
-        "start-up's user settings differ from the single reads");
+                 u.SoundMax == expected.SoundMax && u.GameMode == expected.GameMode && u.GameMain == expected.GameMain,
+             "start-up's user settings differ from the single reads");
 
   const std::optional<std::int16_t> menu = ParseIniInt(reads[kMenu].value);
   if (menu && *menu > 0 && !IsBlank(reads[kMenuName1].value) && !IsBlank(reads[kMenuPath1].value)) {
-    FUZZ_CHECK(s.Sets[0].Path == gameFolder + reads[kMenuPath1].value, "the first set's folder " + Quoted(s.Sets[0].Path));
+    FUZZ_CHECK(s.Sets[0].Path == gameFolder + reads[kMenuPath1].value,
+               "the first set's folder " + Quoted(s.Sets[0].Path));
     const std::string& name = reads[kMenuName1].value;
     const std::string shown =
         CharCount(name) <= kMaxSetNameChars ? name : name.substr(0, Utf8PrefixLength(name, kMaxSetNameChars)) + "…";
@@ -254,10 +257,10 @@ void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, st
     const Read now = ReadKey(copy, kProbes[i]);
     if (i == which) {
       FUZZ_CHECK((now == Read{value, 0}), "written " + Describe(p) + "=" + Quoted(value) + ", read back " +
-                                       Quoted(now.value) + " with " + std::to_string(now.boxes) + " boxes");
+                                              Quoted(now.value) + " with " + std::to_string(now.boxes) + " boxes");
     } else {
       FUZZ_CHECK(now == reads[i], "writing " + Describe(p) + " changed " + Describe(kProbes[i]) + " from " +
-                                 Quoted(reads[i].value) + " to " + Quoted(now.value));
+                                      Quoted(reads[i].value) + " to " + Quoted(now.value));
     }
   }
 }
@@ -280,7 +283,9 @@ void CheckShutdownWrite(const std::string& before, const StartupSettings& read, 
   FUZZ_CHECK(WriteUserSettings(file, user), "shutdown's write failed");
   FUZZ_CHECK(!Exists(file.TempPath), "the temporary file stayed after shutdown's write");
   const std::string after = ReadFile(file.Path);
-  const auto line = [](std::string_view key, const std::string& value) { return KeyLine{key, std::string(key) + "=" + value}; };
+  const auto line = [](std::string_view key, const std::string& value) {
+    return KeyLine{key, std::string(key) + "=" + value};
+  };
   CheckRewrite(before, after, "UserSet",
                {line("MediaON", IniBoolText(user.MediaON)), line("MediaMax", IniText(user.MediaMax)),
                 line("SoundON", IniBoolText(user.SoundON)), line("SoundMax", IniText(user.SoundMax)),
@@ -292,12 +297,12 @@ void CheckShutdownWrite(const std::string& before, const StartupSettings& read, 
   const StartupSettings again = ReadStartupSettings(file, gameFolder, dialogs);
   const UserSettings& u = again.User;
   FUZZ_CHECK(u.MediaON == user.MediaON && u.MediaMax == user.MediaMax && u.SoundON == user.SoundON &&
-            u.SoundMax == user.SoundMax && u.GameMode == user.GameMode && u.GameMain == user.GameMain,
-        "shutdown's settings do not read back");
+                 u.SoundMax == user.SoundMax && u.GameMode == user.GameMode && u.GameMain == user.GameMain,
+             "shutdown's settings do not read back");
   FUZZ_CHECK(again.Sets.size() == read.Sets.size(), "shutdown's write changed the picture sets");
   for (std::size_t i = 0; i < read.Sets.size(); ++i)
     FUZZ_CHECK(again.Sets[i].Name == read.Sets[i].Name && again.Sets[i].Path == read.Sets[i].Path,
-          "shutdown's write changed picture set " + std::to_string(i + 1));
+               "shutdown's write changed picture set " + std::to_string(i + 1));
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 //  - over several hundred frames every flake stays on the field's rows, shows a flake of the
 //    strip, and drifts no further sideways than its fall allows, within 16 bits.
 #include <algorithm>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -37,8 +37,8 @@ class StripLoader final : public PictureLoader {
     const int h = static_cast<int>(h_ >> 8 & 0x1F) + (mask ? static_cast<int>(h_ >> 18 & 3) : 0);
     Surface s(w, h);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) s.at(x, y) = mask ? ((x + y) % 3 == 0 ? kWhite : (x % 5 == 0 ? 0x808080 : kBlack))
-                                                    : Rgb(x * 7, y * 9, 0xF0);
+      for (int x = 0; x < w; ++x)
+        s.at(x, y) = mask ? ((x + y) % 3 == 0 ? kWhite : (x % 5 == 0 ? 0x808080 : kBlack)) : Rgb(x * 7, y * 9, 0xF0);
     return s;
   }
 
@@ -68,21 +68,24 @@ bool SameSnow(const Snow& a, const Snow& b) {
 void CheckLoaded(const Snow& s) {
   FUZZ_CHECK(s.SnowSum >= 0 && s.SnowSum <= kMaxSnowFlakes, "SnowSum " + std::to_string(s.SnowSum));
   FUZZ_CHECK(s.SnowPicWith >= 1 && s.SnowPicWith <= kSnowStoreWidth, "SnowPicWith " + std::to_string(s.SnowPicWith));
-  FUZZ_CHECK(s.SnowPicHeight >= 1 && s.SnowPicHeight <= kSnowStoreHeight, "SnowPicHeight " + std::to_string(s.SnowPicHeight));
+  FUZZ_CHECK(s.SnowPicHeight >= 1 && s.SnowPicHeight <= kSnowStoreHeight,
+             "SnowPicHeight " + std::to_string(s.SnowPicHeight));
   FUZZ_CHECK(s.YM >= 1 && s.YM <= kSnowFieldHeight, "YM " + std::to_string(s.YM));
   const Surface& sheet = s.PicSnow;
   const Surface& mask = s.PicSnowM;
-  FUZZ_CHECK(!sheet.empty() && sheet.width == mask.width && sheet.height == mask.height && sheet.width <= kSnowStoreWidth &&
-            sheet.height <= kSnowStoreHeight,
-        "strip " + std::to_string(sheet.width) + "x" + std::to_string(sheet.height) + ", mask " +
-            std::to_string(mask.width) + "x" + std::to_string(mask.height));
+  FUZZ_CHECK(!sheet.empty() && sheet.width == mask.width && sheet.height == mask.height &&
+                 sheet.width <= kSnowStoreWidth && sheet.height <= kSnowStoreHeight,
+             "strip " + std::to_string(sheet.width) + "x" + std::to_string(sheet.height) + ", mask " +
+                 std::to_string(mask.width) + "x" + std::to_string(mask.height));
   const int flakesInStrip = (sheet.width + s.SnowPicWith - 1) / s.SnowPicWith;
-  FUZZ_CHECK(s.SnowPicsum >= 1 && s.SnowPicsum <= std::max(1, flakesInStrip), "SnowPicsum " + std::to_string(s.SnowPicsum));
+  FUZZ_CHECK(s.SnowPicsum >= 1 && s.SnowPicsum <= std::max(1, flakesInStrip),
+             "SnowPicsum " + std::to_string(s.SnowPicsum));
   for (std::size_t i = 0; i < mask.pixels.size(); ++i) {
     FUZZ_CHECK(mask.pixels[i] == kWhite || mask.pixels[i] == kBlack, "a grey mask pixel");
     FUZZ_CHECK(mask.pixels[i] == kBlack || sheet.pixels[i] == kBlack, "strip colour under the white of the mask");
   }
-  FUZZ_CHECK(s.SnowFlakes.size() == static_cast<std::size_t>(s.SnowSum) + 1, "flakes array of " + std::to_string(s.SnowFlakes.size()));
+  FUZZ_CHECK(s.SnowFlakes.size() == static_cast<std::size_t>(s.SnowSum) + 1,
+             "flakes array of " + std::to_string(s.SnowFlakes.size()));
 }
 
 // The frames of one fall, ceil(480 / YM): a flake drifts once per frame until it restarts.
@@ -99,7 +102,9 @@ void CheckFlakes(const Snow& s, int frame) {
     Fail("frame " + std::to_string(frame) + ", flake " + std::to_string(i) + " at (" + std::to_string(f.X) + "," +
          std::to_string(f.Y) + ") pic " + std::to_string(f.Pic) + " of " + std::to_string(s.SnowPicsum) + ", XM " +
          std::to_string(s.XM) + " YM " + std::to_string(s.YM) +
-         (!onRows ? ": off the field's rows" : !inStrip ? ": no flake of the strip" : ": drifted too far"));
+         (!onRows    ? ": off the field's rows"
+          : !inStrip ? ": no flake of the strip"
+                     : ": drifted too far"));
   }
 }
 
@@ -127,8 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   CheckLoaded(snow);
   FUZZ_CHECK(kSnowFieldWidth + (FramesPerFall(snow) - 1) * std::abs(static_cast<int>(snow.XM)) <=
-            std::numeric_limits<std::int16_t>::max(),
-        "XM " + std::to_string(snow.XM) + " lets a flake leave 16 bits within its fall");
+                 std::numeric_limits<std::int16_t>::max(),
+             "XM " + std::to_string(snow.XM) + " lets a flake leave 16 bits within its fall");
   CheckFlakes(snow, 0);
 
   // A few frames on the real field, the rest on a small one: the drawing is clipped the same,

@@ -4,6 +4,7 @@
 // must be byte for byte one of the two contents, and the next load must read exactly that file
 // and take away a temporary file left behind.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -15,8 +16,6 @@
 #include <functional>
 #include <random>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "crash/SaveContents.h"
 #include "shell/StartupSettings.h"
@@ -86,8 +85,8 @@ struct KillRun {
 };
 
 // Kills the driver kKills times, at random moments of a save and as soon as its temporary file
-// appears, and checks the file after each kill: it is `a` or `b` byte for byte, and `load` (given which of the two it is) reads it and
-// removes the temporary file.
+// appears, and checks the file after each kill: it is `a` or `b` byte for byte, and `load`
+// (told which of the two) reads exactly that and removes the temporary file.
 KillRun KillRepeatedly(const char* kind, const std::string& path, const std::string& tempPath, const std::string& a,
                        const std::string& b, const std::function<void(bool isA)>& load) {
   using Clock = std::chrono::steady_clock;
@@ -140,10 +139,8 @@ KillRun KillRepeatedly(const char* kind, const std::string& path, const std::str
 TEST(KillDuringSave, DataDatIsAlwaysOldOrNewAndALeftoverIsNeverRead) {
   TempFolder folder;
   const std::string path = folder.File("data.dat");
-  const KillRun run = KillRepeatedly("pxb", path, PXBTempPath(path), EncodePXB(SavedListA()),
-                                     EncodePXB(SavedListB()), [&](bool isA) {
-                                       EXPECT_EQ(LoadPXB(path), isA ? SavedListA() : SavedListB());
-                                     });
+  const KillRun run = KillRepeatedly("pxb", path, PXBTempPath(path), EncodePXB(SavedListA()), EncodePXB(SavedListB()),
+                                     [&](bool isA) { EXPECT_EQ(LoadPXB(path), isA ? SavedListA() : SavedListB()); });
   EXPECT_EQ(run.kills, kKills);
   // The kills aimed at the temporary file must have caught some.
   EXPECT_GT(run.leftovers, 0);
@@ -151,8 +148,8 @@ TEST(KillDuringSave, DataDatIsAlwaysOldOrNewAndALeftoverIsNeverRead) {
 }
 
 bool SameUser(const UserSettings& x, const UserSettings& y) {
-  return x.MediaON == y.MediaON && x.MediaMax == y.MediaMax && x.SoundON == y.SoundON &&
-         x.SoundMax == y.SoundMax && x.GameMode == y.GameMode && x.GameMain == y.GameMain;
+  return x.MediaON == y.MediaON && x.MediaMax == y.MediaMax && x.SoundON == y.SoundON && x.SoundMax == y.SoundMax &&
+         x.GameMode == y.GameMode && x.GameMain == y.GameMain;
 }
 
 TEST(KillDuringSave, TheSettingsFileIsAlwaysOldOrNewAndALeftoverIsNeverRead) {
