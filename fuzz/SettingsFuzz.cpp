@@ -142,16 +142,25 @@ void CheckRewrite(std::string_view before, std::string_view after, std::string_v
                "an added line " + Quoted(out[j]));
 }
 
+std::vector<std::string> DecodedLines(std::string_view bytes) {
+  const bool utf8 = IsValidUtf8(bytes);
+  std::vector<std::string> lines;
+  for (const std::string_view line : Lines(bytes)) lines.push_back(Decoded(line, utf8));
+  return lines;
+}
+
 // A plainly laid-out file, in which reader and writer agree on where `section`'s `keys` live:
 // every line is a header "[name]" or holds "=", and only headers hold brackets; no line is blank
 // or holds a CR; the only lines holding a key are that key's own lines; the only headers holding
 // the section's name are "[section]", and no header follows the first of them (the reader goes
-// on past the end of a section, and a header merges into the name of the line after it).
-bool Plain(const std::vector<std::string>& decodedLines, std::string_view section,
-           const std::vector<std::string_view>& keys) {
+// on past the end of a section, and a header merges into the name of the line after it); the
+// file does not end right after a "=" (the reader finds no value there, as the historic line
+// read did, and the writer ends every line it keeps).
+bool Plain(std::string_view bytes, std::string_view section, const std::vector<std::string_view>& keys) {
+  if (!bytes.empty() && bytes.back() == '=') return false;
   const std::string header = "[" + std::string(section) + "]";
   bool sectionSeen = false;
-  for (const std::string& line : decodedLines) {
+  for (const std::string& line : DecodedLines(bytes)) {
     if (line.empty() || line.find('\r') != std::string::npos) return false;
     const bool isHeader = line.front() == '[';
     if (isHeader) {
@@ -172,13 +181,6 @@ bool Plain(const std::vector<std::string>& decodedLines, std::string_view sectio
 
 // A value that leaves the layout plain: without brackets.
 bool PlainValue(std::string_view value) { return value.find_first_of("[]") == std::string_view::npos; }
-
-std::vector<std::string> DecodedLines(std::string_view bytes) {
-  const bool utf8 = IsValidUtf8(bytes);
-  std::vector<std::string> lines;
-  for (const std::string_view line : Lines(bytes)) lines.push_back(Decoded(line, utf8));
-  return lines;
-}
 
 std::size_t CharCount(std::string_view utf8) {
   std::size_t n = 0;
@@ -252,7 +254,7 @@ void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, st
   FUZZ_CHECK(written, "writing " + Describe(p) + " failed");
   CheckRewrite(before, after, p.section, {{p.key, *lineBytes}});
 
-  if (!PlainValue(value) || !Plain(DecodedLines(before), p.section, {p.key})) return;
+  if (!PlainValue(value) || !Plain(before, p.section, {p.key})) return;
   for (std::size_t i = 0; i < kProbes.size(); ++i) {
     const Read now = ReadKey(copy, kProbes[i]);
     if (i == which) {
@@ -291,8 +293,7 @@ void CheckShutdownWrite(const std::string& before, const StartupSettings& read, 
                 line("SoundON", IniBoolText(user.SoundON)), line("SoundMax", IniText(user.SoundMax)),
                 line("GameMode", IniText(user.GameMode)), line("GameMain", IniText(user.GameMain))});
 
-  if (!Plain(DecodedLines(before), "UserSet", {"MediaON", "MediaMax", "SoundON", "SoundMax", "GameMode", "GameMain"}))
-    return;
+  if (!Plain(before, "UserSet", {"MediaON", "MediaMax", "SoundON", "SoundMax", "GameMode", "GameMain"})) return;
   QuietDialogs dialogs;
   const StartupSettings again = ReadStartupSettings(file, gameFolder, dialogs);
   const UserSettings& u = again.User;
