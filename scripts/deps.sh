@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
+  clang libclang-rt-14-dev
   qt6-base-dev libgl-dev qt6-multimedia-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wqy-microhei qt6-translations-l10n

@@ -8,7 +8,9 @@
 
 #include "effects/FrmLong.h"
 #include "effects/SingleInstance.h"
+#include "platform/GameFolders.h"
 #include "platform/Random.h"
+#include "platform/SystemFolders.h"
 #include "platform/qt/QtAudio.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtDialogs.h"
@@ -42,7 +44,12 @@ int main(int argc, char** argv) {
   pelmora::SingleInstance instance;
   if (!instance.TryAcquire()) return 0;  // another Pelmora runs: end at once, with no window
 
-  const QString folder = QCoreApplication::applicationDirPath();
+  // Portable beside the executable, or installed with the player's files in their own folders.
+  pelmora::SystemFolderFiles files;
+  pelmora::GameFolders where = pelmora::ChooseGameFolders(QCoreApplication::applicationDirPath().toStdString(),
+                                                          files, pelmora::SystemEnvironment());
+  pelmora::PreparePlayerFolders(where, files);
+  const QString folder = QString::fromStdString(where.GameFolder);
   pelmora::FrmLong::ShowModal(folder);
 
   pelmora::QtDialogs dialogs;
@@ -59,7 +66,7 @@ int main(int argc, char** argv) {
                               std::fflush(nullptr);
                               std::_Exit(0);
                             }};
-  pelmora::GameShell shell(folder.toStdString(), ports);
+  pelmora::GameShell shell(std::move(where), ports);
   dialogs.SetOwner(&shell.window());
   if (!shell.StartUp()) return 1;
   shell.window().show();

@@ -8,8 +8,8 @@
 #include <limits>
 #include <optional>
 
+#include "platform/IniFile.h"
 #include "platform/Paths.h"
-#include "shell/IniFile.h"
 
 namespace pelmora {
 

@@ -32,6 +32,9 @@ class DescentTimer {
   virtual void StartCountdown(int intervalMs) = 0;
   virtual void ChangeInterval(int intervalMs) = 0;
   virtual void StopCountdown() = 0;
+  // A paused game: the countdown keeps the time it has left until it is resumed.
+  virtual void HoldCountdown() = 0;
+  virtual void ResumeCountdown() = 0;
 };
 
 // The score picture and the level caption beside the field.

@@ -1,5 +1,6 @@
 #include "leaderboard/EnterPxb.h"
 
+#include "platform/AppInfo.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -52,7 +53,8 @@ void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHo
   const std::string name = AskName(dialogs);
   list[row] = PXBEntry{FitPXBText(name), score, FitPXBText(host.Today())};
 
-  host.Save(list);  // a failed save keeps the old file; the row still shows for this run
+  // A failed save keeps the old file; the row still shows for this run.
+  if (!host.Save(list)) dialogs.Message(kPXBSaveFailed, kAppTitle, Buttons::Ok, Icon::Exclamation);
   host.ShowLeaderboard(list);
 }
 

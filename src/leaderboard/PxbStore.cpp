@@ -1,15 +1,13 @@
 #include "leaderboard/PxbStore.h"
 
-#include "platform/Paths.h"
-
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
 
+#include "platform/Paths.h"
+#include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -21,11 +19,13 @@ namespace {
 // GBK lead bytes; the byte after one is the second half of the same character.
 bool IsGbkLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-// The GBK bytes of `utf8` that fit one text record, cut at a character boundary.
+// The GBK bytes of `utf8` that fit one text record, cut at a character boundary and before a
+// zero, which the reader takes for filler.
 std::string FittedGbk(std::string_view utf8) {
   std::string out;
   bool full = false;
   ForEachUtf8Char(utf8, [&](std::string_view ch) {
+    if (ch == std::string_view("\0", 1)) full = true;
     if (full) return;
     const std::string gbk = Utf8ToGbk(ch).value_or("?");
     if (out.size() + gbk.size() > kPXBTextBytes) {
@@ -60,13 +60,17 @@ std::string_view Record(std::string_view bytes, std::size_t index) {
   return bytes.substr(start, kPXBRecordSize);
 }
 
+// GBK text never holds a zero byte, so a zero is filler: a length field that reaches into the
+// filler must not bring it back as part of a name, which the next save would then store.
+std::string_view UpToFiller(std::string_view gbk) { return gbk.substr(0, gbk.find('\0')); }
+
 std::string ReadText(std::string_view record) {
   if (record.size() < 2) return {};
   const std::size_t length =
       static_cast<unsigned char>(record[0]) | static_cast<std::size_t>(static_cast<unsigned char>(record[1])) << 8;
   const std::string_view present = record.substr(2);
-  if (length <= present.size()) return GbkToUtf8(present.substr(0, length));
-  return GbkToUtf8(CutAtGbkBoundary(present));
+  if (length <= present.size()) return GbkToUtf8(UpToFiller(present.substr(0, length)));
+  return GbkToUtf8(CutAtGbkBoundary(UpToFiller(present)));
 }
 
 std::int32_t ReadScore(std::string_view record) {
@@ -109,30 +113,6 @@ std::string ReadUpTo(int fd, std::size_t limit) {
   return bytes;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (!(n < 0 && errno == EINTR)) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// Makes a finished rename survive a power cut. Failing here loses nothing that is not already
-// on its way to the disk, so the result is not reported.
-void SyncFolderOf(const std::string& path) {
-  std::string folder = std::filesystem::path(path).parent_path().string();
-  if (folder.empty()) folder = ".";
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
 std::string FitPXBText(std::string_view utf8) { return GbkToUtf8(FittedGbk(utf8)); }
@@ -159,6 +139,7 @@ PXBList DecodePXB(std::string_view bytes) {
 }
 
 PXBList LoadPXB(const std::string& path) {
+  RemoveStaleTempFile(PXBTempPath(path));
   // O_NONBLOCK: a pipe or device put in the file's place must not hang the start.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
@@ -174,21 +155,10 @@ PXBList LoadPXB(const std::string& path) {
   return DecodePXB(bytes);
 }
 
+std::string PXBTempPath(const std::string& path) { return path + ".tmp"; }
+
 bool SavePXB(const std::string& path, const PXBList& list) {
-  // One fixed temporary name: only one instance of the game runs, and a file left over by a
-  // crash is simply overwritten. O_NOFOLLOW keeps the write from following a planted link.
-  const std::string temp = path + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, EncodePXB(list)) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  SyncFolderOf(path);
-  return true;
+  return ReplaceFile(path, PXBTempPath(path), EncodePXB(list));
 }
 
 }  // namespace pelmora

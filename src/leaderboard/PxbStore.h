@@ -31,8 +31,9 @@ constexpr std::size_t kPXBFileSize = 30 * kPXBRecordSize;
 
 // The text as data.dat can hold it: every character without a GBK form becomes "?", and the
 // text is cut after the last whole character whose GBK bytes still fit the 16 bytes of a
-// record (so a name of nine Chinese characters keeps eight). Storing this form in memory keeps
-// what the window shows equal to what the next start reads back.
+// record (so a name of nine Chinese characters keeps eight), or before a NUL character.
+// Storing this form in memory keeps what the window shows equal to what the next start reads
+// back.
 std::string FitPXBText(std::string_view utf8);
 
 // The complete file image: always kPXBFileSize bytes; texts are stored as FitPXBText makes them.
@@ -40,6 +41,7 @@ std::string EncodePXB(const PXBList& list);
 
 // Reads any bytes without reading past a record or past the end:
 //  - only the first 540 bytes count; a record wholly beyond the end reads as "" or 0;
+//  - a text ends at its first zero byte (GBK text holds none, so it is filler);
 //  - a text whose length field claims more bytes than its record has (more than 16, or a file
 //    that ends inside the text) keeps the bytes that are there, cut back to a whole GBK
 //    character so that half a character never shows;
@@ -47,16 +49,21 @@ std::string EncodePXB(const PXBList& list);
 //  - bytes that are not GBK read as U+FFFD.
 PXBList DecodePXB(std::string_view bytes);
 
-// Reads data.dat. A missing file reads as ten empty rows and leaves an empty file behind (when
-// the folder allows it); a file that cannot be read reads as what could be read.
-// "<game folder>\data.dat", the one place the leaderboard file is named.
+// "<game folder>\data.dat", where the game keeps the leaderboard file when it is given no other
+// place; the functions below take the file's own path.
 std::string PXBPath(const std::string& gameFolder);
 
+// Reads the data.dat at `path`. A missing file reads as ten empty rows and leaves an empty file
+// behind (when the folder allows it); a file that cannot be read reads as what could be read.
+// A temporary file left beside it by a save that a crash cut short is removed, never read.
 PXBList LoadPXB(const std::string& path);
 
-// Replaces data.dat with the table. The new file is written beside it under a temporary name,
-// flushed to the disk and renamed over the old one, so the old file stays whole until the new
-// one is complete. Returns false, leaving the old file as it was, when any step fails.
-bool SavePXB(const std::string& path, const PXBList& list);
+// Replaces data.dat with the table through PXBTempPath(path) with ReplaceFile: the old file stays
+// whole until the new one is complete, a read-only data.dat is refused and a writable one keeps
+// its permissions. Returns false, leaving the old file as it was, when any step fails.
+[[nodiscard]] bool SavePXB(const std::string& path, const PXBList& list);
+
+// The temporary file of a save: "data.dat.tmp" beside data.dat.
+std::string PXBTempPath(const std::string& path);
 
 }  // namespace pelmora

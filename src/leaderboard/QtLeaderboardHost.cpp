@@ -4,19 +4,18 @@
 #include <QLocale>
 
 #include "leaderboard/FrmPXB.h"
-#include "platform/Paths.h"
 
 namespace pelmora {
 
-QtLeaderboardHost::QtLeaderboardHost(QWidget* owner, QString gameFolder)
-    : owner_(owner), gameFolder_(std::move(gameFolder)) {}
+QtLeaderboardHost::QtLeaderboardHost(QWidget* owner, QString gameFolder, std::string pxbPath)
+    : owner_(owner), gameFolder_(std::move(gameFolder)), pxbPath_(std::move(pxbPath)) {}
 
 std::string QtLeaderboardHost::Today() {
   return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 bool QtLeaderboardHost::Save(const PXBList& list) {
-  return SavePXB(PXBPath(gameFolder_.toStdString()), list);
+  return SavePXB(pxbPath_, list);
 }
 
 void QtLeaderboardHost::ShowLeaderboard(const PXBList& list) { FrmPXB::ShowModal(list, owner_, gameFolder_); }

@@ -1,10 +1,11 @@
 #pragma once
-// The new-record dialogue's host on the desktop: the locale's short date, data.dat in the game
-// folder and the leaderboard window over the main window.
+// The new-record dialogue's host on the desktop: the locale's short date, the leaderboard file
+// and the leaderboard window over the main window.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <string>
 
 #include "leaderboard/EnterPxb.h"
 
@@ -12,16 +13,18 @@ namespace pelmora {
 
 class QtLeaderboardHost final : public LeaderboardHost {
  public:
-  // `owner` is the window the leaderboard is centred over; it may go away first.
-  QtLeaderboardHost(QWidget* owner, QString gameFolder);
+  // `owner` is the window the leaderboard is centred over; it may go away first. The window's
+  // pictures come from `gameFolder`; the table is saved to `pxbPath` (data.dat).
+  QtLeaderboardHost(QWidget* owner, QString gameFolder, std::string pxbPath);
 
   std::string Today() override;
-  bool Save(const PXBList& list) override;  // <gameFolder>/data.dat
+  bool Save(const PXBList& list) override;  // to pxbPath
   void ShowLeaderboard(const PXBList& list) override;
 
  private:
   QPointer<QWidget> owner_;
   QString gameFolder_;
+  std::string pxbPath_;
 };
 
 }  // namespace pelmora

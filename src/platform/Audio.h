@@ -11,7 +11,8 @@ class MusicPlayer {
  public:
   virtual ~MusicPlayer() = default;
   virtual void OpenAndPlay(const std::string& path) = 0;  // "set the URL": opens and starts
-  virtual void Play() = 0;
+  virtual void Play() = 0;                                // also goes on after Pause
+  virtual void Pause() = 0;                               // holds the track where it is
   virtual void Close() = 0;                               // stops and releases the file
   virtual void SetVolume(int volume0to100) = 0;
   // Called (on the UI thread) once when the current track stops by itself: it played to its end,

@@ -50,28 +50,29 @@ std::string LossMessage(const std::string& problem, bool settingsLost, bool scor
 
 }  // namespace
 
-GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env) {
+GameFolders PortableGameFolders(const std::string& gameFolder) {
   GameFolders f;
-  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder)) {
-    f.Mode = FolderMode::Portable;
-    f.GameFolder = Join(exeFolder, ".");
-    f.SettingsFile = f.SettingsReadFile = Join(f.GameFolder, kSettingsName);
-    f.SettingsTempFile = Join(f.GameFolder, "me.tmp");
-    f.LeaderboardFile = Join(f.GameFolder, "data.dat");
-    f.MusicFolders = {Join(f.GameFolder, "media")};
-    return f;
-  }
+  f.Mode = FolderMode::Portable;
+  f.GameFolder = Join(gameFolder, ".");
+  f.SettingsToSave = f.SettingsToRead = Join(f.GameFolder, kSettingsName);
+  f.LeaderboardFile = Join(f.GameFolder, "data.dat");
+  f.MusicFolders = {Join(f.GameFolder, "media")};
+  return f;
+}
 
+GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env) {
+  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder)) return PortableGameFolders(exeFolder);
+
+  GameFolders f;
   f.Mode = FolderMode::Installed;
   f.GameFolder = FindGameFolder(exeFolder, files);
   f.MusicFolders = {Join(f.GameFolder, "media")};
   const auto config = BaseFolder(env, "XDG_CONFIG_HOME", ".config");
   const auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
   if (config) {
-    f.SettingsFile = f.SettingsReadFile = Join(*config, std::string("pelmora/") + kSettingsName);
-    f.SettingsTempFile = Join(*config, "pelmora/me.tmp");
+    f.SettingsToSave = f.SettingsToRead = Join(*config, std::string("pelmora/") + kSettingsName);
   } else {
-    f.SettingsReadFile = Join(f.GameFolder, kSettingsName);
+    f.SettingsToRead = Join(f.GameFolder, kSettingsName);
   }
   if (data) {
     f.LeaderboardFile = Join(*data, "pelmora/data.dat");
@@ -89,18 +90,18 @@ void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
   bool settingsLost = false;
   bool scoresLost = false;
 
-  if (!folders.SettingsFile.empty()) {
+  if (!folders.SettingsToSave.empty()) {
     const std::string shipped = Join(folders.GameFolder, kSettingsName);
-    const std::string folder = Parent(folders.SettingsFile);
+    const std::string folder = Parent(folders.SettingsToSave);
     if (!files.MakeDirectories(folder)) {
       failed = folder;
       settingsLost = true;
-    } else if (!files.Exists(folders.SettingsFile) && files.Exists(shipped) &&
-               !files.CopyFileBytes(shipped, folders.SettingsFile)) {
-      failed = folders.SettingsFile;
+    } else if (!files.Exists(folders.SettingsToSave) && files.Exists(shipped) &&
+               !files.CopyFileBytes(shipped, folders.SettingsToSave)) {
+      failed = folders.SettingsToSave;
       settingsLost = true;
     }
-    if (settingsLost) folders.SettingsReadFile = shipped;
+    if (settingsLost) folders.SettingsToRead = shipped;
   }
   if (!folders.LeaderboardFile.empty()) {
     const std::string folder = Parent(folders.LeaderboardFile);

@@ -58,10 +58,10 @@ struct GameFolders {
   std::string GameFolder;
   // The VornPGame.ini read at start-up: the player's, or the shipped one when the player's could
   // not be made (so that the game still starts with its settings).
-  std::string SettingsReadFile;
-  // The VornPGame.ini written back at exit, and the temporary file the writer uses beside it.
-  std::string SettingsFile;
-  std::string SettingsTempFile;
+  std::string SettingsToRead;
+  // The VornPGame.ini written back at exit (the writer's temporary file goes beside it): always
+  // the player's, never the shipped one.
+  std::string SettingsToSave;
   // The leaderboard, data.dat.
   std::string LeaderboardFile;
   // The folders whose music files make up the music list, merged in name order.
@@ -71,6 +71,9 @@ struct GameFolders {
   // what the message names, just as with a read-only game folder.
   std::string Message;
 };
+
+// Everything in and beside `gameFolder`, as a portable game keeps it.
+GameFolders PortableGameFolders(const std::string& gameFolder);
 
 // Chooses the folders for an executable in `exeFolder` (its own folder, with links resolved as
 // the system reports it). Only looks; creates nothing. An installed game without a usable home

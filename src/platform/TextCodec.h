@@ -21,18 +21,32 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 // Settings-file text as characters: UTF-8 when valid, otherwise GBK.
 std::string DecodeSettingsText(std::string_view bytes);
 
+// The length in bytes of the UTF-8 character that starts at `i`: 1..4, and 1 for an invalid
+// byte or a character cut off by the end of the text.
+inline std::size_t Utf8CharLength(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const std::size_t len =
+      lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+  return i + len > text.size() ? 1 : len;
+}
+
 // Splits UTF-8 text into its characters (each a string of 1..4 bytes). Invalid bytes come out
 // as single-byte pieces.
 template <typename Visit>
 void ForEachUtf8Char(std::string_view text, Visit visit) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-    if (i + len > text.size()) len = 1;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = Utf8CharLength(text, i);
     visit(text.substr(i, len));
     i += len;
   }
+}
+
+// The number of bytes of the first `chars` characters of `text` (all of it when it is shorter),
+// found without looking at the rest.
+inline std::size_t Utf8PrefixLength(std::string_view text, std::size_t chars) {
+  std::size_t i = 0;
+  for (std::size_t n = 0; n < chars && i < text.size(); ++n) i += Utf8CharLength(text, i);
+  return i;
 }
 
 }  // namespace pelmora

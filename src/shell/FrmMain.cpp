@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include "platform/qt/QtPictures.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
 
@@ -144,9 +144,13 @@ void FrmMain::BuildModeSelector() {
 }
 
 void FrmMain::BuildSwitches() {
-  auto make = [this](const QString& caption, int x) {
+  auto make = [this](const QString& caption, const layout::Rect& place) {
     auto* box = new QCheckBox(caption, this);
-    box->setGeometry(x, 480, 49, 17);
+    box->setGeometry(ToQRect(place));
+    box->setCursor(gameCursor_);
+    // The keys play the game: a switch must not take them (Space would toggle it, and the arrows
+    // would move the focus).
+    box->setFocusPolicy(Qt::NoFocus);
     // A check box fills its background with the Button colour unless told otherwise.
     box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
@@ -156,8 +160,8 @@ void FrmMain::BuildSwitches() {
     box->setPalette(palette);
     return box;
   };
-  checkMediaON_ = make("音乐", 472);
-  checkSoundON_ = make("音效", 552);
+  checkMediaON_ = make("音乐", layout::kMusicSwitch);
+  checkSoundON_ = make("音效", layout::kSoundSwitch);
 }
 
 PictureButton* FrmMain::ComBox(int index) const {

@@ -2,6 +2,7 @@
 #include "shell/GameShell.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "leaderboard/QtLeaderboardHost.h"
 #include "platform/Paths.h"
@@ -11,22 +12,22 @@
 
 namespace pelmora {
 
-GameShell::GameShell(std::string gameFolder, ShellPorts ports)
-    : folder_(std::move(gameFolder)),
-      io_(std::move(ports)),
-      frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folder_ + "\\ui")))),
-      descentTimer_([this] { session_->DescentTimerTick(); }),
+GameShell::GameShell(GameFolders folders, ShellPorts ports)
+    : io_(std::move(ports)),
+      frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folders.GameFolder + "\\ui")))),
+      descentTimer_(io_.tick, [this] { session_->DescentTimerTick(); }),
       driver_(io_.tick, [this] { return FrameMayRun(); }, [this] { session_->RunOneFrame(); }) {
   menu_ = std::make_unique<GameMenu>(GameMenuActions{
       [this](int i) { session_->ChoosePictureSet(i); }, [this] { session_->ShowHelp(); },
       [this] { session_->ShowLeaderboard(); }, [this] { session_->OpenWebPage(); }, [this] { session_->ShowAbout(); },
       [this] { session_->ExitCommand(); }});
   if (!io_.leaderboard) {
-    ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folder_));
+    ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folders.GameFolder),
+                                                          folders.LeaderboardFile);
     io_.leaderboard = ownLeaderboard_.get();
   }
   session_ = std::make_unique<Session>(
-      folder_, SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
+      std::move(folders), SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
                             io_.random, *io_.leaderboard, io_.endProcess});
   session_->SetDeviceScale(frm_->DeviceScale());
   ConnectWindow();
@@ -52,6 +53,45 @@ void GameShell::ConnectWindow() {
   connect(w->CheckSoundON(), &QCheckBox::toggled, this, [this](bool on) { session_->SoundSwitchChanged(on); });
   connect(w, &FrmMain::closing, this, [this] { session_->Shutdown(); });
   connect(w, &FrmMain::deviceScaleChanged, this, [this](int scale) { session_->SetDeviceScale(scale); });
+  // The keys reach the window itself: none of its controls takes the focus (see FrmMain).
+  w->installEventFilter(this);
+  // Another program took the focus (the game's own dialogues and menu keep it in the game).
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) session_->PauseIfRunning();
+  });
+}
+
+bool GameShell::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == frm_.get()) {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<const QKeyEvent*>(event);
+      if (KeyPressed(key->key(), key->modifiers())) return true;
+    } else if (event->type() == QEvent::WindowStateChange && frm_->isMinimized()) {
+      session_->PauseIfRunning();
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// The keyboard's way to play: the arrows (or A, D) choose the column, up (or Space, W) is the
+// left button, down (or S) the right one; F2 and Ctrl+N start a game, F1 shows the help, and
+// P, Pause and Esc pause and resume. Returns whether the key meant something.
+bool GameShell::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & Qt::ControlModifier) {
+    if (key != Qt::Key_N) return false;
+    session_->NewGameCommand();
+    return true;
+  }
+  switch (key) {
+    case Qt::Key_Left: case Qt::Key_A: session_->MoveColumnBy(-1); return true;
+    case Qt::Key_Right: case Qt::Key_D: session_->MoveColumnBy(1); return true;
+    case Qt::Key_Up: case Qt::Key_Space: case Qt::Key_W: session_->KeyPress(MouseButton::Left); return true;
+    case Qt::Key_Down: case Qt::Key_S: session_->KeyPress(MouseButton::Right); return true;
+    case Qt::Key_F2: session_->NewGameCommand(); return true;
+    case Qt::Key_F1: session_->ShowHelp(); return true;
+    case Qt::Key_P: case Qt::Key_Pause: case Qt::Key_Escape: session_->TogglePause(); return true;
+    default: return false;
+  }
 }
 
 // Every modal dialogue and the pop-up menu hold the loop, as a handler that has not returned

@@ -4,7 +4,6 @@
 // shows what the session tells it and passes on what the player does.
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,8 +30,8 @@ struct ShellPorts {
 
 class GameShell final : public QObject, MainView {
  public:
-  // `gameFolder`: the folder with images, sounds, music, picture sets and settings.
-  GameShell(std::string gameFolder, ShellPorts ports);
+  // `folders`: the game folder and where the player's settings, scores and music are.
+  GameShell(GameFolders folders, ShellPorts ports);
   ~GameShell() override;
 
   // The session's start-up. False when the game cannot run; the window must not be shown then.
@@ -56,7 +55,7 @@ class GameShell final : public QObject, MainView {
   const SpriteStore& sprites() const { return session_->sprites(); }
   Music& music() { return session_->music(); }
   PXBList& leaderboard() { return session_->leaderboard(); }
-  const QTimer& descentTimer() const { return descentTimer_.timer(); }
+  const Countdown& descentCountdown() const { return descentTimer_.countdown(); }
   const FrameDriver& frameDriver() const { return driver_; }
 
  private:
@@ -72,8 +71,9 @@ class GameShell final : public QObject, MainView {
 
   void ConnectWindow();
   bool FrameMayRun() const;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
-  std::string folder_;
   ShellPorts io_;
   std::unique_ptr<FrmMain> frm_;
   std::unique_ptr<GameMenu> menu_;

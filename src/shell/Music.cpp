@@ -105,6 +105,18 @@ void Music::SetSoundSwitch(bool checked) { settings_.SoundON = checked ? kTrue :
 
 void Music::ApplyVolume() { player_.SetVolume(std::clamp<int>(settings_.MediaMax, 0, 100)); }
 
+void Music::Hold() {
+  if (settings_.MediaON == kFalse || musicEnded_ != kFalse) return;
+  FlagScope commanding(commanding_);
+  player_.Pause();
+}
+
+void Music::Resume() {
+  if (settings_.MediaON == kFalse || musicEnded_ != kFalse) return;
+  FlagScope commanding(commanding_);
+  player_.Play();
+}
+
 void Music::PlayerStopped() {
   if (!commanding_) musicEnded_ = kTrue;
 }

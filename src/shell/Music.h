@@ -52,6 +52,10 @@ class Music {
   void SetSoundSwitch(bool checked);
   // Gives the player the volume MediaMax, limited to the player's 0..100.
   void ApplyVolume();
+  // A paused game holds the music where it is, and its resumption lets it go on. Music that is
+  // switched off, or a track that has ended and waits for the next descent tick, stays as it is.
+  void Hold();
+  void Resume();
 
   // The names of the listed tracks, and the full path of each.
   const std::vector<std::string>& MediaFiles() const { return files_; }

@@ -3,18 +3,18 @@
 
 #include "game/Frame.h"
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "view/Layout.h"
 #include "view/ScorePicture.h"
 
 namespace pelmora {
 
-Session::Session(std::string gameFolder, SessionPorts ports)
-    : folder_(std::move(gameFolder)),
+Session::Session(GameFolders folders, SessionPorts ports)
+    : where_(std::move(folders)),
       io_(std::move(ports)),
       field_(layout::kFieldWidth, layout::kFieldHeight),
       score_(layout::kScoreBox.w, layout::kScoreBox.h),
-      music_(io_.music, io_.random, settings_, folder_),
+      music_(io_.music, io_.random, settings_, where_.GameFolder),
       rules_(game_, settings_, RulesPorts{io_.cues, io_.timer, *this, *this, io_.random}),
       painter_(game_, store_, field_, [this](Surface& field) { DrawSnow(snow_, io_.random, field); }) {}
 
@@ -25,9 +25,15 @@ void Session::RunOneFrame() {
   io_.view.ShowField(field_);
 }
 
-void Session::PointerMoved(double x) { rules_.SelectColumn(layout::PointerColumn(x)); }
+void Session::PointerMoved(double x) {
+  if (!paused_) rules_.SelectColumn(layout::PointerColumn(x));
+}
 
 void Session::PointerPressed(MouseButton button, double x) {
+  if (paused_) {
+    Resume();  // the click only wakes the game: it grabs nothing
+    return;
+  }
   rules_.SelectColumn(layout::PointerColumn(x));
   rules_.Press(button);
 }
@@ -108,8 +114,7 @@ void Session::LoadCurrentPictureSet() {
   const PictureSet* set = CurrentSet();
   if (!set) return;
   LoadSetOrTell(*set, "继续使用原来的图片。");
-  // Before the loop runs the field shows its background as it is; afterwards every frame does.
-  if (!io_.loop.Running()) io_.view.ShowField(store_.GameMap);
+  ShowIdleField();
 }
 
 }  // namespace pelmora

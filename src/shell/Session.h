@@ -16,6 +16,7 @@
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/GameFolders.h"
 #include "platform/Pictures.h"
 #include "shell/Music.h"
 #include "shell/SessionPorts.h"
@@ -40,8 +41,9 @@ struct SessionPorts {
 
 class Session final : NewGameHooks, ScoreView, GameOverHandOff {
  public:
-  // `gameFolder`: the folder with images, sounds, music, picture sets and settings.
-  Session(std::string gameFolder, SessionPorts ports);
+  // `folders`: the game folder with its pictures, sounds, music and picture sets, and where the
+  // player's settings, scores and music are.
+  Session(GameFolders folders, SessionPorts ports);
   ~Session() override;
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -75,14 +77,29 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void SoundSwitchChanged(bool on);
   void DescentTimerTick();
 
+  // The keys of the field: the chosen column one to the left (-1) or right (+1), exactly as the
+  // pointer would choose it, and the two presses (left: throw or grab; right: grab or collect).
+  void MoveColumnBy(int step);
+  void KeyPress(MouseButton button);
+
+  // Pause. A running game (begun, not lost) pauses and resumes; a click on the paused field or a
+  // new game (after its question) resumes it too. While paused no frame runs, the descent
+  // countdown keeps the time it had left, the music holds where it is, and the field shows the
+  // pause picture instead of the board, so a pause cannot be used to plan. Nothing of it is saved.
+  void TogglePause();
+  // The window lost the focus to another program or was minimised: a running game pauses, and
+  // resumes only when the player asks.
+  void PauseIfRunning();
+  bool Paused() const { return paused_; }
+
   // The main window is closing: no frame runs any more, the six settings are saved (the player
   // is told when they cannot be) and the process ends.
   void Shutdown();
 
   // One frame of the loop: the frame's steps, then the composed field is shown.
   void RunOneFrame();
-  // False once the shutdown has begun.
-  bool FramesMayRun() const { return game_.State != GameState::Pause; }
+  // False while paused, and once the shutdown has begun.
+  bool FramesMayRun() const { return !paused_ && game_.State != GameState::Pause; }
 
   Game& game() { return game_; }
   UserSettings& settings() { return settings_; }
@@ -104,16 +121,21 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   // The leaderboard's turn at game over.
   void EnterPXB(std::int32_t score) override;
 
+  bool Running() const;
+  void Pause();
+  void Resume();
+  void ShowIdleField();
   bool LoadFixedPicturesOrTell();
   void LoadStartScore();
   void RepaintScore();
+  void LoadPausePicture();
   bool EnsureAPictureSetLoaded();
   bool LoadSetOrTell(const PictureSet& set, const std::string& consequence);
   void LoadCurrentPictureSet();
   void LoadSnowForCurrentSet();
   const PictureSet* CurrentSet() const;
 
-  std::string folder_;
+  GameFolders where_;
   SessionPorts io_;
   Game game_;
   UserSettings settings_;
@@ -125,6 +147,8 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   Snow snow_;
   PXBList pxb_{};
   bool setLoaded_ = false;  // some picture set's pieces and background are in the store
+  bool paused_ = false;
+  Surface pausePicture_;    // shown on the field while paused
   Music music_;
   GameRules rules_;
   FieldPainter painter_;

@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "shell/Session.h"
 
 namespace pelmora {
@@ -12,7 +12,16 @@ constexpr char kWebAddress[] = "https://pelmora.example.org/";
 }  // namespace
 
 void Session::NewGameCommand() {
-  if (EnsureAPictureSetLoaded()) rules_.NewGame(*this);
+  if (!EnsureAPictureSetLoaded()) return;
+  const bool started = rules_.NewGame(*this);
+  if (!paused_) return;
+  // A paused game asked its question like a running one: a new game leaves the pause behind
+  // (its countdown, music and loop have all started afresh); keeping the old one resumes it.
+  if (started) {
+    paused_ = false;
+  } else {
+    Resume();
+  }
 }
 
 void Session::ExitCommand() {
@@ -32,7 +41,7 @@ void Session::ChoosePictureSet(int index) {
 }
 
 void Session::ShowHelp() {
-  const std::string path = GamePath(folder_, "\\Help.txt");
+  const std::string path = GamePath(where_.GameFolder, "\\Help.txt");
   std::error_code error;
   if (std::filesystem::is_regular_file(path, error)) {
     io_.opener.Open(path);

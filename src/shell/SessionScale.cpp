@@ -11,7 +11,7 @@ void Session::SetDeviceScale(int scale) {
   // Before start-up there is nothing loaded yet; start-up loads for the scale set here.
   const bool started = !store_.GameMapM.empty();
   if (started) {
-    std::optional<SpriteStore> next = LoadedForScale(store_, folder_ + "\\images\\", io_.pictures, scale);
+    std::optional<SpriteStore> next = LoadedForScale(store_, where_.GameFolder + "\\images\\", io_.pictures, scale);
     // The game goes on at the old scale, which the window magnifies or shrinks as it shows it.
     if (!next) return;
     store_ = std::move(*next);
@@ -25,10 +25,15 @@ void Session::SetDeviceScale(int scale) {
   const PictureSet* set = CurrentSet();
   if (game_.SnowShow == kTrue && !(set && LoadSnowStrip(snow_, set->Path, io_.pictures, scale)))
     game_.SnowShow = kFalse;
+  LoadPausePicture();
   // The view shares the field's pixels, which have just been replaced: it is shown the new field
   // at once, with the background until the next frame is composed into it.
   painter_.ClearField();
-  io_.view.ShowField(io_.loop.Running() ? field_ : store_.GameMap);
+  if (io_.loop.Running()) {
+    io_.view.ShowField(field_);
+  } else {
+    ShowIdleField();
+  }
   RepaintScore();
 }
 

@@ -1,20 +1,23 @@
 // Start-up of the main window, and shutdown.
 #include "leaderboard/PxbStore.h"
 #include "platform/Paths.h"
-#include "shell/AppInfo.h"
+#include "platform/AppInfo.h"
 #include "shell/Session.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
 bool Session::StartUp() {
-  StartupSettings read = ReadStartupSettings(folder_, io_.dialogs);
+  // A folder of the player's that could not be made is told once; the game runs on without it.
+  if (!where_.Message.empty()) io_.dialogs.Message(where_.Message, kAppTitle, Buttons::Ok, Icon::Exclamation);
+  StartupSettings read = ReadStartupSettings(SettingsFile(where_.SettingsToRead), where_.GameFolder, io_.dialogs);
   settings_ = read.User;
   sets_ = std::move(read.Sets);
   for (const PictureSet& set : sets_) io_.view.AddPictureSet(set.Name);
 
   // The music list is read before the music switch is set, so that music already plays on the
   // title screen when it is switched on.
-  music_.ScanMediaFolder();
+  music_.ScanMediaFolders(where_.MusicFolders);
   io_.view.SetMusicSwitch(settings_.MediaON == kTrue);
   music_.ApplyVolume();
   io_.view.SetSoundSwitch(settings_.SoundON == kTrue);
@@ -22,27 +25,35 @@ bool Session::StartUp() {
 
   if (!LoadFixedPicturesOrTell()) return false;
   LoadStartScore();
+  LoadPausePicture();
   io_.view.ShowField(store_.GameMap);
 
   game_.State = GameState::NoStar;
   game_.DescentDue = kFalse;
   io_.timer.StopCountdown();
-  pxb_ = LoadPXB(PXBPath(folder_));
+  pxb_ = LoadPXB(where_.LeaderboardFile);
   return true;
 }
 
 bool Session::LoadFixedPicturesOrTell() {
-  const auto failed = LoadFixedPictures(store_, folder_ + "\\images\\", io_.pictures);
+  const auto failed = LoadFixedPictures(store_, where_.GameFolder + "\\images\\", io_.pictures);
   if (!failed) return true;
-  io_.dialogs.Message("游戏图片丢失或已损坏：\n" + GamePath(folder_, "\\images\\" + *failed) +
+  io_.dialogs.Message("游戏图片丢失或已损坏：\n" + GamePath(where_.GameFolder, "\\images\\" + *failed) +
                           "\n\n请重新安装游戏。程序将退出。",
                       kAppTitle, Buttons::Ok, Icon::Exclamation);
   return false;
 }
 
+// Without its picture a pause still hides the board, behind the plain field colour.
+void Session::LoadPausePicture() {
+  const int k = store_.scale;
+  pausePicture_ = LoadForScale(io_.pictures, GamePath(where_.GameFolder, "\\ui\\"), "Pause.png", k)
+                      .value_or(Surface(layout::kFieldWidth * k, layout::kFieldHeight * k, kBlack));
+}
+
 // The score box shows its own picture until the first game paints the score into it.
 void Session::LoadStartScore() {
-  if (auto picture = LoadForScale(io_.pictures, folder_ + "\\ui\\", "ScoreStart.png", store_.scale))
+  if (auto picture = LoadForScale(io_.pictures, GamePath(where_.GameFolder, "\\ui\\"), "ScoreStart.png", store_.scale))
     BitBlt(score_, 0, 0, score_.width, score_.height, *picture, 0, 0, RasterOp::SrcCopy);
   io_.view.ShowScore(score_);
 }
@@ -51,8 +62,9 @@ void Session::Shutdown() {
   game_.State = GameState::Pause;  // no further frame runs, whatever happens next
   io_.loop.Stop();
   io_.timer.StopCountdown();
-  if (!WriteUserSettings(folder_, settings_)) {
-    io_.dialogs.Message("游戏设置无法保存到 " + SettingsPath(folder_) + "。\n下次启动时将使用原来的设置。", kAppTitle,
+  // Without a folder for them (told at start-up already) the settings have nowhere to go.
+  if (!where_.SettingsToSave.empty() && !WriteUserSettings(SettingsFile(where_.SettingsToSave), settings_)) {
+    io_.dialogs.Message("游戏设置无法保存到 " + where_.SettingsToSave + "。\n下次启动时将使用原来的设置。", kAppTitle,
                         Buttons::Ok, Icon::Exclamation);
   }
   if (io_.endProcess) io_.endProcess();

@@ -1,11 +1,17 @@
 #include "shell/StartupSettings.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "platform/IniFile.h"
 #include "platform/Paths.h"
-#include "shell/IniFile.h"
+#include "platform/ReplaceFile.h"
+#include "platform/TextCodec.h"
 
 namespace pelmora {
+
+SettingsFile::SettingsFile(std::string path)
+    : Path(std::move(path)), TempPath(std::filesystem::path(Path).replace_filename("me.tmp").string()) {}
 
 std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\VornPGame.ini"); }
 
@@ -28,6 +34,17 @@ std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder) {
 
 namespace {
 
+// A name longer than the menu can show is cut to whole characters and marked as cut, so that a
+// damaged file's endless name costs the menu nothing.
+std::string MenuCaption(std::string name) {
+  const std::size_t keep = Utf8PrefixLength(name, kMaxSetNameChars);
+  if (keep < name.size()) {
+    name.resize(keep);
+    name += "…";
+  }
+  return name;
+}
+
 void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s) {
   auto read = [&](const char* key) { return GetIniValue(path, "UserSet", key, dialogs); };
   s.MediaON = ParseIniBool(read("MediaON")).value_or(s.MediaON);
@@ -40,44 +57,50 @@ void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s
   s.MediaMax = std::clamp<std::int16_t>(s.MediaMax, 0, 100);
 }
 
+// Nothing but spaces and tabs, or nothing at all: what the reader gives for a missing key.
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// The sets up to the first one whose name or folder is missing or blank: a "Menu" count beyond
+// the sets present must not ask about every missing one, nor add entries without a name or with
+// the game folder itself as their folder. The reader's box is shown once, for the first key
+// missing.
 std::vector<PictureSet> ReadPictureSets(const std::string& path, const std::string& gameFolder, Dialogs& dialogs) {
   const auto count = ParseIniInt(GetIniValue(path, "GameMenu", "Menu", dialogs));
   if (!count || *count <= 0) return ShippedPictureSets(gameFolder);
   std::vector<PictureSet> sets;
   for (int i = 1; i <= std::min<int>(*count, kMaxPictureSets); ++i) {
     const std::string n = std::to_string(i);
-    PictureSet set;
-    set.Name = GetIniValue(path, "GameMenu", "MenuName" + n, dialogs);
-    set.Path = gameFolder + GetIniValue(path, "GameMenu", "MenuPath" + n, dialogs);
-    sets.push_back(std::move(set));
+    const std::string name = GetIniValue(path, "GameMenu", "MenuName" + n, dialogs);
+    if (IsBlank(name)) break;
+    const std::string folder = GetIniValue(path, "GameMenu", "MenuPath" + n, dialogs);
+    if (IsBlank(folder)) break;
+    sets.push_back({MenuCaption(name), gameFolder + folder});
   }
+  if (sets.empty()) return ShippedPictureSets(gameFolder);
   return sets;
 }
 
 }  // namespace
 
-StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs) {
-  const std::string path = SettingsPath(gameFolder);
+StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string& gameFolder, Dialogs& dialogs) {
+  RemoveStaleTempFile(file.TempPath);
   StartupSettings result;
   result.User = ShippedUserSettings();
-  ReadUserSettings(path, dialogs, result.User);
-  result.Sets = ReadPictureSets(path, gameFolder, dialogs);
+  ReadUserSettings(file.Path, dialogs, result.User);
+  result.Sets = ReadPictureSets(file.Path, gameFolder, dialogs);
   const int count = static_cast<int>(result.Sets.size());
   if (result.User.GameMain > count || result.User.GameMain < 1) result.User.GameMain = 1;
   return result;
 }
 
-bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user) {
-  const std::string path = SettingsPath(gameFolder);
-  const std::string temp = GamePath(gameFolder, "\\me.tmp");
-  const std::pair<const char*, std::string> values[] = {
+bool WriteUserSettings(const SettingsFile& file, const UserSettings& user) {
+  // One replacement for all six: a save cut short leaves the old settings, never half of each.
+  const IniSetting values[] = {
       {"MediaON", IniBoolText(user.MediaON)}, {"MediaMax", IniText(user.MediaMax)},
       {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
       {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
   };
-  bool all = true;
-  for (const auto& [key, text] : values) all = SetIniValue(path, temp, "UserSet", key, text) && all;
-  return all;
+  return SetIniValues(file.Path, file.TempPath, "UserSet", values);
 }
 
 }  // namespace pelmora

@@ -3,6 +3,7 @@
 // through the settings reader, so a damaged file still shows the reader's own messages; what
 // comes back empty, unreadable or out of range is replaced by the value the game ships with.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,8 +13,12 @@
 
 namespace pelmora {
 
+// The longest picture-set name shown, in characters. Thirty-two Chinese characters already take
+// more than half the window's width; a longer name is cut to its first 32 characters and "…".
+constexpr std::size_t kMaxSetNameChars = 32;
+
 struct PictureSet {
-  std::string Name;  // the caption of its menu item
+  std::string Name;  // the caption of its menu item, at most kMaxSetNameChars characters and "…"
   std::string Path;  // the game folder followed directly by the stored folder, e.g. "<game>\pics\gems\"
 };
 
@@ -22,23 +27,37 @@ struct StartupSettings {
   std::vector<PictureSet> Sets;  // Sets[i - 1] is picture set i
 };
 
+// The player's settings file and the temporary file its writer renames over it: "me.tmp" in the
+// same folder, so that the rename is atomic. The file may live apart from the game folder.
+struct SettingsFile {
+  explicit SettingsFile(std::string path);
+  std::string Path;      // e.g. "<game folder>/VornPGame.ini"
+  std::string TempPath;  // "me.tmp" beside it
+};
+
+// "<game folder>\VornPGame.ini", where the game keeps its settings when it is given no other place.
+std::string SettingsPath(const std::string& gameFolder);
+
 // The settings the game ships with; they stand in for what a damaged file does not give.
 UserSettings ShippedUserSettings();
 std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 
-// Reads the six user settings (in their order), the picture-set list and corrects the chosen set:
+// Reads the six user settings (in their order) and the picture-set list from `file`, whose
+// temporary file, when a crash left one, is removed first and never read. The picture-set
+// folders are `gameFolder` followed directly by each stored MenuPath. What is read is corrected:
 //  - a value that is empty or not a number keeps the shipped value;
 //  - GameMode outside 1..4 becomes 1; MediaMax is kept within 0..100;
 //  - "Menu" that is missing, not a number, zero or negative: the shipped picture sets; more than
 //    kMaxPictureSets: only the first kMaxPictureSets are read;
+//  - the list ends before the first set whose MenuName or MenuPath is missing or blank (the
+//    reader has asked about that one key); no set read at all gives the shipped sets;
 //  - GameMain above the number of sets, or below 1, becomes 1.
-StartupSettings ReadStartupSettings(const std::string& gameFolder, Dialogs& dialogs);
+StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string& gameFolder, Dialogs& dialogs);
 constexpr int kMaxPictureSets = 100;
 
-// Writes the six user settings to section "UserSet" in their fixed order. Returns false when
-// any of them could not be written.
-bool WriteUserSettings(const std::string& gameFolder, const UserSettings& user);
-
-std::string SettingsPath(const std::string& gameFolder);
+// Writes the six user settings to section "UserSet" in their fixed order, with one replacement
+// of the file (SetIniValues). Returns false, with the file as it was, when they could not be
+// written.
+[[nodiscard]] bool WriteUserSettings(const SettingsFile& file, const UserSettings& user);
 
 }  // namespace pelmora

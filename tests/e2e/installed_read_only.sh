@@ -81,9 +81,7 @@ grep -qF $'MenuPath1=\\pics\\gems\\\r' <<<"$settings" || fail "the settings are 
 echo "ok: mode 3 saved in $SETTINGS"
 
 # 2. A lost game, planned on the seed as in lose_into_the_leaderboard.sh.
-GAME=$(dirname "$SETTINGS") write_settings "[UserSet]" "MediaON=False" "MediaMax=60" "SoundON=False" "SoundMax=80" \
-  "GameMode=4" "GameMain=1" "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" \
-  'MenuPath2=\pics\garden\' "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
+GAME=$(dirname "$SETTINGS") write_quiet_settings 4
 [ "$PLAYER" = nobody ] && chown nobody "$SETTINGS"
 export PELMORA_SEED=10
 plan=$("$PLAN" "$PELMORA_SEED" 4) || fail "no plan for seed $PELMORA_SEED"

@@ -28,6 +28,13 @@ write_settings() {
   printf '%s\r\n' "$@" | iconv -f UTF-8 -t GBK > "$GAME/VornPGame.ini"
 }
 
+# A quiet game (no music, no sound) in difficulty mode $1, with the three shipped picture sets.
+write_quiet_settings() {
+  write_settings "[UserSet]" "MediaON=False" "MediaMax=60" "SoundON=False" "SoundMax=80" "GameMode=$1" "GameMain=1" \
+    "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" 'MenuPath2=\pics\garden\' \
+    "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
+}
+
 # An X server of the test's own on a display it picks itself (-displayfd), so that tests
 # never meet a display that another one is still shutting down. Its screen is 1024x768 unless
 # a size is given: start_x 1600x1300.

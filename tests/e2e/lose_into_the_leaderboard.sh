@@ -3,9 +3,7 @@
 # window, and find the row in data.dat. The moves are planned on the game's seed.
 source "$(dirname "$0")/lib.sh"
 make_game_copy
-write_settings "[UserSet]" "MediaON=False" "MediaMax=60" "SoundON=False" "SoundMax=80" "GameMode=4" "GameMain=1" \
-  "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" 'MenuPath2=\pics\garden\' \
-  "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
+write_quiet_settings 4
 export PELMORA_SEED=10  # a board that is lost with points after six presses, long before the first descent
 plan=$("$PLAN" "$PELMORA_SEED" 4) || fail "no plan for seed $PELMORA_SEED"
 score=$(echo "$plan" | sed -n 's/^score //p')

@@ -3,9 +3,7 @@
 # where the pieces are. Leaves a screenshot of the game in progress in OUT_DIR.
 source "$(dirname "$0")/lib.sh"
 make_game_copy
-write_settings "[UserSet]" "MediaON=False" "MediaMax=60" "SoundON=False" "SoundMax=80" "GameMode=2" "GameMain=1" \
-  "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" 'MenuPath2=\pics\garden\' \
-  "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
+write_quiet_settings 2
 start_x
 start_game
 wait_main_window

@@ -181,19 +181,24 @@ TEST_F(EnterPXBTest, CancelAndEmptyNameStoreTheDefaultName) {
   EXPECT_EQ(dialogs.prompts.size(), 2u);
 }
 
-TEST_F(EnterPXBTest, FailedSaveKeepsTheOldFileAndStillShowsTheNewRow) {
+TEST_F(EnterPXBTest, FailedSaveIsToldKeepsTheOldFileAndStillShowsTheNewRow) {
   TempFolder folder;
   host.path = folder.File("data.dat");
   PXBList list = Table({300, 200});
   ASSERT_TRUE(SavePXB(host.path, list));
   const std::string old = testing::ReadBytes(host.path);
-  // A directory where the new file is written first: this stops root too.
-  std::filesystem::create_directory(host.path + ".tmp");
+  namespace fs = std::filesystem;
+  fs::permissions(host.path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
   AnswerYesWithName("张三");
   EnterPXB(400, list, dialogs, host);
   EXPECT_EQ(host.saveResults, std::vector<bool>{false});
   EXPECT_EQ(testing::ReadBytes(host.path), old);
+  ASSERT_EQ(dialogs.messages.size(), 2u);  // the offer, then the failure
+  EXPECT_EQ(dialogs.messages[1].text, "排行榜无法保存。\n这次的记录只保留到游戏退出为止。");
+  EXPECT_EQ(dialogs.messages[1].caption, "Pelmora2.0.0");
+  EXPECT_EQ(dialogs.messages[1].buttons, Buttons::Ok);
+  EXPECT_EQ(dialogs.messages[1].icon, Icon::Exclamation);
   ASSERT_EQ(host.shown.size(), 1u);
   EXPECT_EQ(host.shown[0][0], (PXBEntry{"张三", 400, "2024/5/3"}));
   EXPECT_EQ(list[0].Name, "张三");

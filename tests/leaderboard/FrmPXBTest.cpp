@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -212,10 +213,14 @@ TEST_F(FrmPXBTest, CloseButtonClosesTheWindowWithoutMovingIt) {
   EXPECT_EQ(finished, 1);
 }
 
-TEST_F(FrmPXBTest, HostSavesDataDatInTheGameFolder) {
-  QtLeaderboardHost host(&owner, folder.Path());
+TEST_F(FrmPXBTest, HostSavesToTheDataDatItIsGiven) {
+  // The player's data.dat may live apart from the game folder, whose pictures the window shows.
+  ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("player")));
+  const std::string pxbPath = (folder.Path() + QStringLiteral("/player/data.dat")).toStdString();
+  QtLeaderboardHost host(&owner, folder.Path(), pxbPath);
   ASSERT_TRUE(host.Save(ThreeRows()));
-  EXPECT_EQ(LoadPXB((folder.Path() + QStringLiteral("/data.dat")).toStdString()), ThreeRows());
+  EXPECT_EQ(LoadPXB(pxbPath), ThreeRows());
+  EXPECT_FALSE(QFile::exists(folder.Path() + QStringLiteral("/data.dat")));
   EXPECT_FALSE(host.Today().empty());
 }
 

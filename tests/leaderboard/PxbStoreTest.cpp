@@ -183,6 +183,17 @@ TEST(PxbDamage, LengthFieldOfThreeHundredInTheLastRecordStopsAtTheEnd) {
   EXPECT_EQ(DecodePXB(file).at(9).Date, std::string(16, 'z'));
 }
 
+TEST(PxbDamage, ZeroFillerIsNoPartOfATextAndIsNotSavedBack) {
+  PXBList rows;
+  rows[0] = {"Bob", 5, "2024/5/3"};
+  std::string file = EncodePXB(rows);
+  file[0] = 17;   // the name's length field reaches into the zero filler
+  file[36] = 10;  // the date's too, within its record
+  const PXBList list = DecodePXB(file);
+  EXPECT_EQ(list[0], rows[0]);
+  EXPECT_EQ(Hex(EncodePXB(list)), Hex(EncodePXB(rows)));
+}
+
 TEST(PxbDamage, RandomBytesOfManySizesNeverBreakTheReader) {
   std::mt19937 random(20240503);
   std::uniform_int_distribution<int> byte(0, 255);
@@ -216,6 +227,14 @@ TEST(PxbFile, MissingFileReadsTenEmptyRowsAndLeavesAnEmptyFile) {
   EXPECT_EQ(LoadPXB(path), PXBList{});
   ASSERT_TRUE(fs::is_regular_file(path));
   EXPECT_EQ(fs::file_size(path), 0u);
+}
+
+TEST(PxbFile, ATemporaryFileLeftByACrashIsRemovedAtLoadAndNeverRead) {
+  TempFolder folder;
+  const std::string path = folder.File("data.dat");
+  WriteBytes(path + ".tmp", EncodePXB(ThreeChineseRows()));  // a save cut short before its rename
+  EXPECT_EQ(LoadPXB(path), PXBList{});
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
 TEST(PxbFile, MissingFolderReadsTenEmptyRows) {
@@ -311,6 +330,22 @@ TEST(PxbFile, SaveWhoseWriteFailsHalfWayKeepsTheOldFile) {
 
   EXPECT_FALSE(savedOk);
   EXPECT_EQ(ReadBytes(path), old);
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
+}
+
+TEST(PxbFile, SaveKeepsTheModeOfAWritableFileAndRefusesAReadOnlyOne) {
+  TempFolder folder;
+  const std::string path = folder.File("data.dat");
+  const std::string old = EncodePXB(PXBList{});
+  WriteBytes(path, old);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(SavePXB(path, ThreeChineseRows()));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_FALSE(SavePXB(path, PXBList{}));
+  EXPECT_EQ(ReadBytes(path), EncodePXB(ThreeChineseRows()));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::group_read);
   EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 

@@ -87,9 +87,8 @@ TEST(GameFolders, AWritableFolderWithPicturesKeepsEverythingBesideTheExecutable)
   GameFolders f = ChooseGameFolders("/home/p/pelmora", files, env);
   EXPECT_EQ(f.Mode, FolderMode::Portable);
   EXPECT_EQ(f.GameFolder, "/home/p/pelmora");
-  EXPECT_EQ(f.SettingsReadFile, "/home/p/pelmora/VornPGame.ini");
-  EXPECT_EQ(f.SettingsFile, "/home/p/pelmora/VornPGame.ini");
-  EXPECT_EQ(f.SettingsTempFile, "/home/p/pelmora/me.tmp");
+  EXPECT_EQ(f.SettingsToRead, "/home/p/pelmora/VornPGame.ini");
+  EXPECT_EQ(f.SettingsToSave, "/home/p/pelmora/VornPGame.ini");
   EXPECT_EQ(f.LeaderboardFile, "/home/p/pelmora/data.dat");
   EXPECT_EQ(f.MusicFolders, Folders{"/home/p/pelmora/media"});
 
@@ -156,14 +155,12 @@ TEST(GameFolders, ThePlayersFilesFollowTheXdgVariables) {
     files.Game("/usr/share/games/pelmora", false);
     const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{c.vars});
     const std::string where = ::testing::PrintToString(c.vars);
-    EXPECT_EQ(f.SettingsFile, c.settings) << where;
+    EXPECT_EQ(f.SettingsToSave, c.settings) << where;
     EXPECT_EQ(f.LeaderboardFile, c.leaderboard) << where;
     if (c.settings.empty()) {
-      EXPECT_EQ(f.SettingsReadFile, "/usr/share/games/pelmora/VornPGame.ini") << where;
-      EXPECT_EQ(f.SettingsTempFile, "") << where << ": the shipped folder must never be written";
+      EXPECT_EQ(f.SettingsToRead, "/usr/share/games/pelmora/VornPGame.ini") << where;
     } else {
-      EXPECT_EQ(f.SettingsReadFile, c.settings) << where;
-      EXPECT_EQ(f.SettingsTempFile, fs::path(c.settings).replace_filename("me.tmp").string()) << where;
+      EXPECT_EQ(f.SettingsToRead, c.settings) << where;
     }
     const bool lost = c.settings.empty() || c.leaderboard.empty();
     EXPECT_EQ(f.Message.empty(), !lost) << where;
@@ -186,15 +183,15 @@ TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlay
   GameFolders first = ChooseGameFolders("/usr/games", files, env);
   PreparePlayerFolders(first, files);
   EXPECT_EQ(first.Message, "");
-  EXPECT_EQ(first.SettingsReadFile, "/home/p/.config/pelmora/VornPGame.ini");
-  EXPECT_EQ(files.files.at(first.SettingsFile), FakeFiles::kShipped);
+  EXPECT_EQ(first.SettingsToRead, "/home/p/.config/pelmora/VornPGame.ini");
+  EXPECT_EQ(files.files.at(first.SettingsToSave), FakeFiles::kShipped);
   EXPECT_TRUE(files.IsDirectory("/home/p/.local/share/pelmora")) << "data.dat needs its folder to be saved";
 
-  files.files[first.SettingsFile] = "GameMode=3\r\n";
+  files.files[first.SettingsToSave] = "GameMode=3\r\n";
   GameFolders second = ChooseGameFolders("/usr/games", files, env);
   PreparePlayerFolders(second, files);
-  EXPECT_EQ(files.files.at(second.SettingsFile), "GameMode=3\r\n");
-  EXPECT_EQ(second.SettingsReadFile, second.SettingsFile);
+  EXPECT_EQ(files.files.at(second.SettingsToSave), "GameMode=3\r\n");
+  EXPECT_EQ(second.SettingsToRead, second.SettingsToSave);
   EXPECT_EQ(second.Message, "");
 }
 
@@ -235,8 +232,8 @@ TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
     GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"HOME", "/home/p"}}});
     PreparePlayerFolders(f, files);
     EXPECT_EQ(f.Message, c.message) << c.what;
-    EXPECT_EQ(f.SettingsReadFile, c.settingsLost ? shipped : f.SettingsFile) << c.what;
-    EXPECT_EQ(f.SettingsFile, "/home/p/.config/pelmora/VornPGame.ini")
+    EXPECT_EQ(f.SettingsToRead, c.settingsLost ? shipped : f.SettingsToSave) << c.what;
+    EXPECT_EQ(f.SettingsToSave, "/home/p/.config/pelmora/VornPGame.ini")
         << c.what << ": the exit's save must go to the player's file, never the shipped one";
     EXPECT_EQ(files.files.at(shipped), FakeFiles::kShipped) << c.what;
   }
@@ -269,7 +266,7 @@ TEST(SystemGameFolders, AnInstalledTreeGivesThePlayerAWritableCopyOfItsSettings)
   ASSERT_EQ(f.Message, "");
 
   const std::string copy = (root.Path() / "home/.config/pelmora/VornPGame.ini").string();
-  ASSERT_EQ(f.SettingsFile, copy);
+  ASSERT_EQ(f.SettingsToSave, copy);
   EXPECT_EQ(ReadBytes(copy), shipped);
   struct stat st {};
   ASSERT_EQ(::stat(copy.c_str(), &st), 0);

@@ -36,6 +36,10 @@ struct FakePlayer : MusicPlayer {
     calls.push_back("play");
     playing = true;
   }
+  void Pause() override {
+    calls.push_back("pause");
+    playing = false;
+  }
   void Close() override {
     StopIfAsked();
     calls.push_back("close");

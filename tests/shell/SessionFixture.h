@@ -26,9 +26,13 @@ struct FakeView : MainView {
   std::string caption;
   std::vector<std::string> sets;
   int fieldsShown = 0;
+  Surface field;  // the last one shown
   int closed = 0;
 
-  void ShowField(const Surface&) override { ++fieldsShown; }
+  void ShowField(const Surface& f) override {
+    ++fieldsShown;
+    field = f;
+  }
   void ShowScore(const Surface&) override {}
   void ShowLevelCaption(const std::string& c) override { caption = c; }
   void ShowMode(int m) override { mode = m; }
@@ -60,14 +64,17 @@ struct FakeLoop : FrameLoop {
   bool Running() const override { return running; }
 };
 
-// Every picture loads (as a 1 x 1 surface) but those whose path ends with a name listed as
-// broken ("ROverM.JPG", "gems/GameImages.JPG").
+// Every picture loads, as a 1 x 1 surface of a colour of its own file name, but those whose
+// path ends with a name listed as broken ("ROverM.JPG", "gems/GameImages.JPG").
 struct FakePictures : PictureLoader {
   std::vector<std::string> broken;
   std::optional<Surface> Load(const std::string& path) override {
     for (const std::string& name : broken)
       if (path.ends_with("/" + name)) return std::nullopt;
-    return Surface(1, 1);
+    return Surface(1, 1, ColourOf(fs::path(path).filename().string()));
+  }
+  static std::uint32_t ColourOf(const std::string& fileName) {
+    return static_cast<std::uint32_t>(std::hash<std::string>{}(fileName)) & 0xFFFFFF;
   }
 };
 
@@ -85,12 +92,13 @@ class SessionTest : public ::testing::Test {
   SequenceRandom random{{0.1, 0.35, 0.6, 0.85, 0.2, 0.45, 0.7, 0.95}};
   FakeHost host;
   int ended = 0;
+  std::optional<GameFolders> where;  // nothing: all of it in `folder`, as a portable game
   std::unique_ptr<Session> session;
 
   // Builds the session and runs its start-up; false when start-up refused to go on.
   bool Start() {
     view = FakeView{};
-    session = std::make_unique<Session>(folder.Text(), SessionPorts{view, loop, timer, dialogs, cues, player, opener,
+    session = std::make_unique<Session>(where.value_or(PortableGameFolders(folder.Text())), SessionPorts{view, loop, timer, dialogs, cues, player, opener,
                                                                     pictures, random, host, [this] { ++ended; }});
     view.session = session.get();
     return session->StartUp();

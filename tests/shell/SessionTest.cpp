@@ -1,6 +1,7 @@
 // The session on its own: new game and its question, the music, exit and the settings saved,
 // help, and a lost game's score handed to the leaderboard.
 #include "shell/SessionFixture.h"
+#include "view/Layout.h"
 
 namespace pelmora::testing {
 namespace {
@@ -180,6 +181,93 @@ TEST_F(SessionFlow, ALostGameHandsItsScoreToTheLeaderboard) {
   EXPECT_EQ(session->leaderboard()[0].Name, "小明");
   EXPECT_EQ(session->leaderboard()[0].Score, 37);
   EXPECT_EQ(host.shown, 1);
+}
+
+// ---- Pause and the keys ----
+
+class Paused : public SessionFlow {
+ protected:
+  void SetUp() override {
+    SessionFlow::SetUp();
+    std::ofstream(folder.Path() / "media" / "a.wav") << "a";
+    session->music().ScanMediaFolder();
+    session->NewGameCommand();
+    session->RunOneFrame();
+    player.calls.clear();
+  }
+  bool ShowsPausePicture() const { return view.field.at(0, 0) == FakePictures::ColourOf("Pause.png"); }
+};
+
+TEST_F(Paused, APauseHoldsTheFramesTheCountdownAndTheMusicAndHidesTheBoard) {
+  const Game before = game();
+  const int restarts = loop.restarts;
+  session->TogglePause();
+  EXPECT_TRUE(session->Paused());
+  EXPECT_FALSE(session->FramesMayRun());
+  EXPECT_FALSE(loop.running);
+  EXPECT_TRUE(timer.held);
+  EXPECT_TRUE(timer.enabled);  // held, not stopped: the time left is kept
+  EXPECT_TRUE(ShowsPausePicture());
+
+  // The field takes nothing while paused; the click that resumes grabs nothing.
+  session->PointerMoved(layout::CellX(1));
+  session->MoveColumnBy(1);
+  session->KeyPress(MouseButton::Left);
+  session->PointerPressed(MouseButton::Left, layout::CellX(2));
+  EXPECT_FALSE(session->Paused());
+  EXPECT_EQ(game().CurColumn, before.CurColumn);
+  EXPECT_EQ(game().Move, MoveState::Move);
+  EXPECT_EQ(game().Map, before.Map);
+  EXPECT_FALSE(timer.held);
+  EXPECT_EQ(loop.restarts, restarts + 1);  // the next frame at once, and on at its pace
+  EXPECT_THAT(player.calls, ElementsAre("pause", "play"));
+  EXPECT_EQ(timer.starts, 1);  // never started over
+}
+
+TEST_F(Paused, OnlyARunningGamePauses) {
+  session->TogglePause();
+  session->TogglePause();  // P again resumes
+  EXPECT_FALSE(session->Paused());
+  game().State = GameState::Over;  // also while the lost game's dialogues are open
+  session->PauseIfRunning();
+  session->TogglePause();
+  EXPECT_FALSE(session->Paused());
+  session.reset();
+  ASSERT_TRUE(Start());
+  session->TogglePause();  // before the first game
+  EXPECT_FALSE(session->Paused());
+}
+
+TEST_F(Paused, TheNewGameButtonAsksThenStartsAfreshOrGoesOn) {
+  session->PauseIfRunning();
+  dialogs.answers = {Answer::Cancel};
+  session->NewGameCommand();
+  EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏还没结束,真的要重新开始吗?"));
+  EXPECT_FALSE(session->Paused());
+  EXPECT_FALSE(timer.held);
+  EXPECT_EQ(timer.starts, 1);
+
+  session->PauseIfRunning();
+  session->ChoosePictureSet(2);  // another set's background must not show instead
+  EXPECT_TRUE(ShowsPausePicture());
+  dialogs.answers = {Answer::Ok};
+  session->NewGameCommand();
+  EXPECT_FALSE(session->Paused());
+  EXPECT_TRUE(loop.running);
+  EXPECT_EQ(timer.starts, 2);
+  EXPECT_FALSE(timer.held);
+}
+
+TEST_F(Paused, KeysMoveTheColumnWithinTheFieldAndPressLikeTheButtons) {
+  game().CurColumn = 8;
+  session->MoveColumnBy(1);
+  session->MoveColumnBy(1);
+  EXPECT_EQ(game().CurColumn, 9);
+  session->MoveColumnBy(-1);
+  EXPECT_EQ(game().CurColumn, 8);
+  session->KeyPress(MouseButton::Right);
+  EXPECT_EQ(game().Move, MoveState::Down);
+  EXPECT_NE(game().HandKind, 0);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class ShellTest : public ::testing::Test {
 
   // Builds the shell and runs its start-up; false when start-up refused to go on.
   bool Start() {
-    shell = std::make_unique<GameShell>(folder.Text(), ShellPorts{dialogs, cues, player, opener, pictures, random,
+    shell = std::make_unique<GameShell>(PortableGameFolders(folder.Text()), ShellPorts{dialogs, cues, player, opener, pictures, random,
                                                                   tick, &host, [this] { ++ended; }});
     return shell->StartUp();
   }

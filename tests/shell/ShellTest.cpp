@@ -152,5 +152,80 @@ TEST_F(Shell, WebPageLeaderboardAndAbout) {
   for (std::string line; std::getline(lines, line);) EXPECT_THAT(line, HasSubstr("："));  // "label：value"
 }
 
+// ---- Keys ----
+
+// A key pressed in the main window, delivered as the window system would: to whatever has the
+// keyboard focus in it.
+void Key(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(window.windowHandle(), static_cast<Qt::Key>(key), modifiers);
+}
+
+TEST_F(Shell, EveryKeyDoesWhatItsButtonOrPointerDoes) {
+  W().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&W()));
+  Key(W(), Qt::Key_F2);
+  ASSERT_EQ(shell->game().State, GameState::Star);
+  const int start = shell->game().CurColumn;
+  struct Case { int key; int column; };
+  for (Case c : {Case{Qt::Key_Left, start - 1}, Case{Qt::Key_A, start - 2}, Case{Qt::Key_Right, start - 1},
+                 Case{Qt::Key_D, start}}) {
+    Key(W(), c.key);
+    EXPECT_EQ(shell->game().CurColumn, c.column) << QKeySequence(c.key).toString().toStdString();
+  }
+  const Game idle = shell->game();
+  for (int key : {Qt::Key_Up, Qt::Key_Space, Qt::Key_W, Qt::Key_Down, Qt::Key_S}) {
+    shell->game() = idle;
+    Key(W(), key);  // any of them grabs with an empty hand
+    EXPECT_EQ(shell->game().Move, MoveState::Down) << QKeySequence(key).toString().toStdString();
+  }
+  // The right button's key only collects: with a hand of another kind it is refused.
+  shell->game() = idle;
+  shell->game().HandKind = static_cast<std::int16_t>(GrabKind(shell->game().Map, shell->game().CurColumn) % 8 + 1);
+  shell->game().HandCount = 1;
+  Key(W(), Qt::Key_Down);
+  EXPECT_EQ(shell->game().Move, MoveState::Move);
+  Key(W(), Qt::Key_Up);  // the left button's key throws it
+  EXPECT_EQ(shell->game().Move, MoveState::Up);
+
+  for (int key : {Qt::Key_P, Qt::Key_Pause, Qt::Key_Escape}) {
+    Key(W(), key);
+    EXPECT_TRUE(shell->session().Paused()) << QKeySequence(key).toString().toStdString();
+    Key(W(), key);
+    EXPECT_FALSE(shell->session().Paused());
+  }
+  dialogs.answers = {Answer::Cancel, Answer::Cancel};
+  Key(W(), Qt::Key_F2);
+  Key(W(), Qt::Key_N, Qt::ControlModifier);
+  Key(W(), Qt::Key_F1);
+  EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏还没结束,真的要重新开始吗?", "提示: 游戏还没结束,真的要重新开始吗?",
+                                              "警告: 帮助文件丢失！"));
+}
+
+TEST_F(Shell, NoControlTakesTheKeysFromTheField) {
+  W().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&W()));
+  NewGameButton();
+  const std::vector<QWidget*> controls{W().CheckMediaON(), W().CheckSoundON(), W().ComZNJB(), W().LabZNJB(2),
+                                       W().ComBox(1), W().PicGameMap()};
+  for (QWidget* control : controls) {
+    Click(control, QPoint(3, 3));
+    shell->game().Move = MoveState::Move;  // whatever the click began
+    shell->game().State = GameState::Star;
+    const int column = shell->game().CurColumn;
+    Key(W(), column > 0 ? Qt::Key_Left : Qt::Key_Right);
+    EXPECT_NE(shell->game().CurColumn, column) << control->metaObject()->className();
+    EXPECT_EQ(QApplication::focusWidget(), nullptr) << control->metaObject()->className();
+  }
+}
+
+TEST_F(Shell, MinimisingTheWindowPausesARunningGameUntilThePlayerAsks) {
+  W().show();
+  NewGameButton();
+  W().showMinimized();
+  EXPECT_TRUE(shell->session().Paused());
+  W().showNormal();
+  EXPECT_TRUE(shell->session().Paused());
+}
+
 }  // namespace
 }  // namespace pelmora::testing

@@ -81,5 +81,24 @@ TEST_F(Startup, AMissingSettingsFileSaysSoForEachReadAndStartsAllTheSame) {
   EXPECT_EQ(session->pictureSets().size(), 3u);
 }
 
+TEST_F(Startup, AnInstalledGameSavesToThePlayersOwnFilesAndTellsItsMessageOnce) {
+  fs::create_directories(folder.Path() / "player");
+  fs::copy_file(folder.Path() / "VornPGame.ini", folder.Path() / "player" / "VornPGame.ini");
+  const std::string shipped = ReadBytes((folder.Path() / "VornPGame.ini").string());
+  where = PortableGameFolders(folder.Text());
+  where->Mode = FolderMode::Installed;
+  where->SettingsToSave = where->SettingsToRead = (folder.Path() / "player" / "VornPGame.ini").string();
+  where->LeaderboardFile = (folder.Path() / "player" / "data.dat").string();
+  where->Message = "无法创建 /x。";
+  ASSERT_TRUE(Start());
+  EXPECT_THAT(dialogs.Captions(), ElementsAre("Pelmora2.0.0: 无法创建 /x。"));
+  EXPECT_TRUE(fs::exists(folder.Path() / "player" / "data.dat"));
+  session->SelectGameMode(3);
+  session->Shutdown();
+  EXPECT_EQ(ReadBytes((folder.Path() / "VornPGame.ini").string()), shipped);
+  EXPECT_THAT(GbkToUtf8(ReadBytes((folder.Path() / "player" / "VornPGame.ini").string())), HasSubstr("GameMode=3\r\n"));
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
 }  // namespace
 }  // namespace pelmora::testing

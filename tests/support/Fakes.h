@@ -28,11 +28,14 @@ struct FakeCues : CueSink {
 
 struct FakeTimer : DescentTimer {
   bool enabled = false;
+  bool held = false;
   int interval = 0;
   int starts = 0;
-  void StartCountdown(int ms) override { enabled = true; interval = ms; ++starts; }
+  void StartCountdown(int ms) override { enabled = true; held = false; interval = ms; ++starts; }
   void ChangeInterval(int ms) override { interval = ms; }
   void StopCountdown() override { enabled = false; }
+  void HoldCountdown() override { held = enabled; }
+  void ResumeCountdown() override { held = false; }
 };
 
 struct FakeScoreView : ScoreView {
@@ -106,6 +109,7 @@ struct FakePlayer : MusicPlayer {
   std::function<void()> stopped;
   void OpenAndPlay(const std::string& path) override { calls.push_back("open " + path); }
   void Play() override { calls.push_back("play"); }
+  void Pause() override { calls.push_back("pause"); }
   void Close() override { calls.push_back("close"); }
   void SetVolume(int v) override { calls.push_back("volume " + std::to_string(v)); }
   void OnStopped(std::function<void()> handler) override { stopped = std::move(handler); }

@@ -11,6 +11,8 @@ struct QuietPorts : CueSink, DescentTimer, ScoreView, GameOverHandOff, NewGameHo
   void StartCountdown(int) override {}
   void ChangeInterval(int) override {}
   void StopCountdown() override {}
+  void HoldCountdown() override {}
+  void ResumeCountdown() override {}
   void ShowDigits(std::string_view) override {}
   void ShowLevelCaption(const std::string&) override {}
   void EnterPXB(std::int32_t) override {}

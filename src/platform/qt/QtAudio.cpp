@@ -119,6 +119,10 @@ void QtMusicPlayer::Play() {
   player_->play();
 }
 
+void QtMusicPlayer::Pause() {
+  if (player_) player_->pause();
+}
+
 void QtMusicPlayer::Close() {
   Retire();
   ++track_;

@@ -65,6 +65,7 @@ class QtMusicPlayer final : public MusicPlayer {
 
   void OpenAndPlay(const std::string& path) override;
   void Play() override;
+  void Pause() override;
   void Close() override;
   void SetVolume(int volume0to100) override;  // clamped to 0..100
   void OnStopped(std::function<void()> handler) override;

@@ -1,11 +1,12 @@
 #pragma once
-// The sectioned settings files: "VornPGame.ini" beside the executable and a picture set's
-// "Snow.ini". Lines are `name=value`, section headers `[name]`, lines end in CR LF; there are no
-// comments, quotes or escapes. The reader and the writer follow the game's historic rules, quirks
-// included, because shipped and user-edited files were written against them.
+// The sectioned settings files: the player's "VornPGame.ini" and a picture set's "Snow.ini".
+// Lines are `name=value`, section headers `[name]`, lines end in CR LF; there are no comments,
+// quotes or escapes. The reader and the writer follow the game's historic rules, quirks included,
+// because shipped and user-edited files were written against them.
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,17 +35,32 @@ std::string GetIniValue(const std::string& path, std::string_view section, std::
 // end of the file when the section has none. A header is any line whose space-trimmed text holds
 // "[" and the section name as substrings; after it, the first line whose trimmed text holds the key
 // name as a substring is the key's line (so "UserSet2" counts as "UserSet", and a value containing
-// the key name counts as the key). No matching header: the file keeps its lines. Every line is
+// the key name counts as the key). No matching header: "[section]" and the key line are appended
+// at the end of the file, so that the value is stored where the reader finds it. Every line is
 // written back ending in CR LF; lines not replaced keep their bytes. `valueText` is UTF-8 and is
-// stored in the file's own encoding (GBK when the file is not valid UTF-8).
+// stored in the file's own encoding (GBK when the file is not valid UTF-8). A GBK file that the
+// rewrite would turn into valid UTF-8 while it holds other non-ASCII text gets one more line,
+// "TextEncoding=简体中文(GBK)" in GBK, at its end, so that every other line still reads as GBK.
 //
-// The new text goes to `tempPath` ("me.tmp"), is flushed to disk and then renamed over `path`, so a
-// crash or a full disk never leaves a half-written settings file. Returns false, with `path`
-// untouched and `tempPath` removed, when `path` is missing or not writable (a missing file is not
-// created), when `tempPath` cannot be written, or on any write error. Shows nothing: the caller
-// decides what to tell the player.
-bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
-                 std::string_view key, std::string_view valueText);
+// The new text replaces the file through `tempPath` ("me.tmp", in the same folder) with
+// ReplaceFile, so a crash or a full disk never leaves a half-written settings file. Returns false,
+// with `path` untouched and no temporary file left, when `path` is missing (it is not created),
+// when the key line has no GBK form for a GBK file, or when ReplaceFile refuses or fails (a
+// read-only file or folder, a link, a write error). Shows nothing: the caller decides what to
+// tell the player.
+[[nodiscard]] bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
+                               std::string_view key, std::string_view valueText);
+
+struct IniSetting {
+  std::string Key;
+  std::string Value;  // UTF-8 value text
+};
+
+// The same edits as one SetIniValue per setting, in their order, made in memory and stored with
+// a single replacement: the file is afterwards wholly old or wholly new, never half of each.
+// Returns false, with the file untouched, when any edit or the replacement fails.
+[[nodiscard]] bool SetIniValues(const std::string& path, const std::string& tempPath, std::string_view section,
+                                std::span<const IniSetting> settings);
 
 // The stored forms of values: booleans as "True"/"False", integers in decimal.
 std::string IniText(bool value);
