@@ -61,6 +61,12 @@ TEST_F(DeviceScale, OnAScreenOfRatioTwoTheFieldAndTheButtonsAreDrawnForEveryPixe
   EXPECT_EQ(W().PicGetF()->pixmap().size(), QSize(244, 54));
   EXPECT_EQ(W().GameCursor().pixmap().size(), QSize(64, 64));
   EXPECT_EQ(W().GameCursor().hotSpot(), QPoint(5, 0));
+  // A pause hides the board behind the pause picture's own 2x drawing.
+  shell->session().TogglePause();
+  QImage paused = W().PicGameMap()->frame().convertToFormat(QImage::Format_RGB32);
+  paused.setDevicePixelRatio(1);
+  EXPECT_TRUE(paused == File("ui/Pause@2x.png"));
+  shell->session().TogglePause();
 
   // Back on the ordinary screen, all is as it was.
   MoveToScreen(0);
