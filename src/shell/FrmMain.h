@@ -26,6 +26,7 @@ class FrmMain final : public QWidget {
   int DeviceScale() const { return scale_; }
 
   void ShowField(const QImage& frame) { picGameMap_->Show(frame); }
+  void ShowFieldChanges(const QImage& frame, const QList<QRect>& changed) { picGameMap_->ShowChanges(frame, changed); }
   void ShowScore(const QImage& picture);
   void SetLevelCaption(const QString& caption);
   // The look of a chosen mode: label colours and the slider's picture.

@@ -109,6 +109,12 @@ void GameShell::OpenGameMenu() {
 // The session's pictures are drawn at its device scale.
 void GameShell::ShowField(const Surface& field) { frm_->ShowField(AsImage(field, session_->deviceScale())); }
 
+void GameShell::ShowFieldChanges(const Surface& field, const std::vector<layout::Rect>& changed) {
+  QList<QRect> rects;
+  for (const layout::Rect& r : changed) rects.append(QRect(r.x, r.y, r.w, r.h));
+  frm_->ShowFieldChanges(AsImage(field, session_->deviceScale()), rects);
+}
+
 void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
 
 void GameShell::ShowLevelCaption(const std::string& caption) {

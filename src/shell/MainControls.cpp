@@ -19,6 +19,29 @@ void FieldView::Show(const QImage& frame) {
   update();
 }
 
+void FieldView::ShowChanges(const QImage& frame, const QList<QRect>& changed) {
+  const bool samePixels = frame.constBits() == frame_.constBits() && frame.size() == frame_.size() &&
+                          frame.devicePixelRatio() == frame_.devicePixelRatio();
+  frame_ = frame;
+  // On a screen of a fractional ratio a frame pixel's edges fall between screen pixels: all of it
+  // is painted again.
+  const qreal screen = devicePixelRatio();
+  if (!samePixels || screen != std::floor(screen)) {
+    update();
+    return;
+  }
+  // One rectangle around all changes: the frame is then copied in one block, where a region of
+  // many pieces would be painted span by span at a cost that outweighs what it spares.
+  QRect around;
+  for (const QRect& r : changed) around |= r;
+  if (around.isEmpty()) return;
+  const qreal ratio = frame.devicePixelRatio();
+  const QPoint from(static_cast<int>(std::floor(around.left() / ratio)), static_cast<int>(std::floor(around.top() / ratio)));
+  const QPoint to(static_cast<int>(std::ceil((around.right() + 1) / ratio)),
+                  static_cast<int>(std::ceil((around.bottom() + 1) / ratio)));
+  update(QRect(from, to - QPoint(1, 1)).translated(1, 1));  // inside the border
+}
+
 void FieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   // The flat single-pixel border is the black left around the frame. (A pen would be centred on

@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
 #include "game/Rules.h"
@@ -18,6 +20,9 @@ class FieldView final : public QWidget {
  public:
   explicit FieldView(QWidget* parent);
   void Show(const QImage& frame);
+  // The next frame in the same pixels as the frame shown, changed only within `changed` (in the
+  // frame's pixels): only those places are painted again.
+  void ShowChanges(const QImage& frame, const QList<QRect>& changed);
   const QImage& frame() const { return frame_; }
 
  signals:

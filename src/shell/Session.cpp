@@ -22,7 +22,7 @@ Session::~Session() = default;
 
 void Session::RunOneFrame() {
   RunFrame(rules_, painter_);
-  io_.view.ShowField(field_);
+  io_.view.ShowFieldChanges(field_, painter_.Changes());
 }
 
 void Session::PointerMoved(double x) {

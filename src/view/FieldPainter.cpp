@@ -13,6 +13,13 @@ FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& 
     : game_(game), store_(store), field_(field), snow_(std::move(snow)) {}
 
 void FieldPainter::ClearField() {
+  comparable_ = !snowed_ && loads_ == store_.Loads && width_ == field_.width && height_ == field_.height;
+  drawnBefore_.swap(drawn_);
+  drawn_.clear();
+  snowed_ = false;
+  loads_ = store_.Loads;
+  width_ = field_.width;
+  height_ = field_.height;
   const Surface& masked = store_.MaskedMap;
   if (masked.width >= field_.width && masked.height >= field_.height) {
     BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
@@ -28,12 +35,15 @@ void FieldPainter::ClearField() {
 }
 
 void FieldPainter::DrawSnow() {
-  if (snow_) snow_(field_);
+  if (!snow_) return;
+  snow_(field_);
+  snowed_ = true;
 }
 
 void FieldPainter::Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy) {
   const int k = store_.scale;
   MaskedDraw(field_, k * dx, k * dy, k * w, k * h, sprite, mask, k * sx, k * sy);
+  drawn_.push_back({{k * dx, k * dy, k * w, k * h}, &sprite, &mask, k * sx, k * sy});
 }
 
 void FieldPainter::DrawPiece(int kind, int x, int y) {
@@ -108,6 +118,28 @@ void FieldPainter::DrawPlayer() {
     case GameState::NoStar:
       break;
   }
+}
+
+// Sprites drawn alike at the same place in the order of both frames leave the same pixels, given
+// the same background: what differs lies under the sprites that differ, one frame or the other.
+std::vector<Rect> FieldPainter::Changes() const {
+  const Rect whole{0, 0, field_.width, field_.height};
+  if (!comparable_ || snowed_) return {whole};
+  std::vector<Rect> changes;
+  auto add = [&](const Rect& r) {
+    const int x = std::max(r.x, 0), y = std::max(r.y, 0);
+    const Rect clipped{x, y, std::min(r.right(), whole.w) - x, std::min(r.bottom(), whole.h) - y};
+    if (clipped.w > 0 && clipped.h > 0) changes.push_back(clipped);
+  };
+  const std::size_t n = std::max(drawn_.size(), drawnBefore_.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const Sprite* now = i < drawn_.size() ? &drawn_[i] : nullptr;
+    const Sprite* before = i < drawnBefore_.size() ? &drawnBefore_[i] : nullptr;
+    if (now && before && *now == *before) continue;
+    if (now) add(now->to);
+    if (before) add(before->to);
+  }
+  return changes;
 }
 
 }  // namespace pelmora

@@ -17,6 +17,7 @@ struct Rect {
   constexpr int right() const { return x + w; }   // one past the last column
   constexpr int bottom() const { return y + h; }  // one past the last row
   constexpr Rect Scaled(int scale) const { return {x * scale, y * scale, w * scale, h * scale}; }
+  constexpr bool operator==(const Rect&) const = default;
 };
 
 // The scale the game draws at on a screen with `devicePixelRatio` screen pixels to one pixel of

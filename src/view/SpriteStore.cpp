@@ -48,6 +48,7 @@ std::optional<std::string> LoadFixedPictures(SpriteStore& s, const std::string& 
     BlackenUnderWhite(s.JTUp[phase], s.JTUp[0]);
   }
   MaskTheMap(s);
+  ++s.Loads;
   return std::nullopt;
 }
 
@@ -64,6 +65,7 @@ std::optional<std::string> LoadPictureSet(SpriteStore& s, const std::string& set
   s.GameImagesM = std::move(loaded[2]);
   CleanPair(s.GameImages, s.GameImagesM);
   MaskTheMap(s);
+  ++s.Loads;
   s.SetFolder = setFolder;
   return std::nullopt;
 }
@@ -72,6 +74,7 @@ std::optional<SpriteStore> LoadedForScale(const SpriteStore& store, const std::s
                                           PictureLoader& loader, int scale) {
   SpriteStore next;
   next.scale = scale;
+  next.Loads = store.Loads;
   if (LoadFixedPictures(next, imagesFolder, loader)) return std::nullopt;
   if (!store.SetFolder.empty() && LoadPictureSet(next, store.SetFolder, loader)) return std::nullopt;
   return next;

@@ -16,6 +16,9 @@ struct SpriteStore {
   // The device scale every picture is loaded for: 1, or 2 for "@2x" pictures of twice the size
   // (a picture without one is the 1x picture magnified smoothly). Set before loading.
   int scale = 1;
+  // Counts the loads into the store, so that a painter comparing one frame with the last knows
+  // when the pictures under them have changed. Pictures change only through the loaders.
+  int Loads = 0;
   std::string SetFolder;       // the picture set the background and pieces came from, if any
   Surface GameMap;             // the field background, 376 x 480
   Surface GameMapM;            // laid over the whole field with AND at every frame

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "effects/Snow.h"
@@ -250,6 +251,45 @@ TEST_F(Composed, NothingOfThePreviousFrameSurvives) {
   game.Map = MapGrid{};
   Frame();
   EXPECT_EQ(At(10, 8 + 36 * 4 + 2), kBack);
+}
+
+// The window shows again only where a frame may differ from the one before: every pixel that
+// differs must lie in a rectangle of Changes(), over a game that moves, grabs, throws and clears.
+TEST_F(Composed, ChangesHoldEveryPixelThatDiffersFromTheFrameBefore) {
+  Play(Board({"12.4", "12.5", ".1.6"}), 5);
+  Surface before = field;
+  int partial = 0;
+  auto coveredBy = [](const std::vector<layout::Rect>& rects, int x, int y) {
+    return std::any_of(rects.begin(), rects.end(), [&](const layout::Rect& r) {
+      return x >= r.x && x < r.right() && y >= r.y && y < r.bottom();
+    });
+  };
+  struct Act {
+    int step, column;
+    std::optional<MouseButton> press;
+  };
+  // Grab the 1 of column 1 and throw it under the two of column 0; then wander and grab again.
+  const Act acts[] = {{0, 1, MouseButton::Right}, {20, 0, MouseButton::Left}, {45, 4, {}},
+                      {50, 9, {}},                {60, 3, MouseButton::Right}, {80, 2, MouseButton::Left}};
+  for (int step = 0; step < 120; ++step) {
+    for (const Act& act : acts)
+      if (act.step == step) {
+        rules.SelectColumn(act.column);
+        if (act.press) rules.Press(*act.press);
+      }
+    game.SnowShow = step >= 100 ? kTrue : kFalse;  // snow changes everything
+    Frame();
+    const std::vector<layout::Rect> changes = painter.Changes();
+    if (step > 0 && step < 100) partial += changes.size() != 1 || changes[0].w * changes[0].h < field.width * field.height;
+    for (int y = 0; y < field.height; ++y)
+      for (int x = 0; x < field.width; ++x)
+        if (field.at(x, y) != before.at(x, y)) {
+          ASSERT_TRUE(coveredBy(changes, x, y)) << step << ": " << x << "," << y;
+        }
+    before = field;
+  }
+  ASSERT_EQ(game.Score, 3) << "the throw must clear three pieces";
+  EXPECT_GT(partial, 80) << "most frames change only a part of the field";
 }
 
 TEST_F(Composed, ASmallBackgroundLeavesBlackAroundIt) {
