@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "platform/Paths.h"
+#include "platform/qt/QtPictures.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
@@ -19,10 +21,12 @@ FrmLong::FrmLong(const QString& gameFolder, QWidget* parent)
   // The window colour of the system is the background wherever the picture is missing.
   setBackgroundRole(QPalette::Window);
   setAutoFillBackground(true);
+  const QScreen* screen = QGuiApplication::primaryScreen();
   // A missing or unreadable picture leaves a null image: the plain background shows.
-  picture_.load(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\images\\Long.JPG")));
+  picture_ = LoadImage(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\images\\Long.JPG")),
+                       layout::DeviceScale(screen != nullptr ? screen->devicePixelRatio() : 1.0));
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+  if (screen != nullptr) {
     const QRect area = screen->geometry();
     move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
   }

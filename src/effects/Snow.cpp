@@ -35,12 +35,12 @@ struct FlakeStrip {
 
 // Both pictures cut to the store and to each other, so that the mask covers every pixel the
 // strip can paint; the mask made pure black and white and the strip black around the flakes.
-std::optional<FlakeStrip> LoadStrip(const std::string& setFolder, PictureLoader& loader) {
-  std::optional<Surface> sheet = loader.Load(GamePath(setFolder, "Snow.JPG"));
-  std::optional<Surface> mask = loader.Load(GamePath(setFolder, "SnowM.JPG"));
-  if (!sheet || !mask || sheet->empty() || mask->empty()) return std::nullopt;
-  const int w = std::min({kSnowStoreWidth, sheet->width, mask->width});
-  const int h = std::min({kSnowStoreHeight, sheet->height, mask->height});
+std::optional<FlakeStrip> LoadStrip(const std::string& setFolder, PictureLoader& loader, int scale) {
+  std::optional<Surface> sheet = LoadForScale(loader, setFolder, "Snow.JPG", scale);
+  std::optional<Surface> mask = LoadForScale(loader, setFolder, "SnowM.JPG", scale);
+  if (!sheet || !mask) return std::nullopt;
+  const int w = std::min({kSnowStoreWidth * scale, sheet->width, mask->width});
+  const int h = std::min({kSnowStoreHeight * scale, sheet->height, mask->height});
   FlakeStrip strip{Cut(*sheet, w, h), Cut(*mask, w, h)};
   CleanMask(strip.mask);
   BlackenUnderWhite(strip.sheet, strip.mask);
@@ -66,12 +66,13 @@ std::optional<SnowSettings> ReadSettings(const std::string& ini, Dialogs& dialog
 }
 
 // Keeps hostile values to what a player would take for snow: every flake falls and comes back,
-// X cannot leave 16 bits before its flake restarts, and no flake is picked beyond the strip.
-SnowSettings Bounded(SnowSettings s, const Surface& strip) {
+// X cannot leave 16 bits before its flake restarts, and no flake is picked beyond the strip
+// (`stripWidth` in pixels at scale 1).
+SnowSettings Bounded(SnowSettings s, int stripWidth) {
   s.sum = std::clamp<std::int16_t>(s.sum, 0, kMaxSnowFlakes);
   s.width = std::clamp<std::int16_t>(s.width, 1, kSnowStoreWidth);
   s.height = std::clamp<std::int16_t>(s.height, 1, kSnowStoreHeight);
-  const int flakesInStrip = std::max(1, (strip.width + s.width - 1) / s.width);
+  const int flakesInStrip = std::max(1, (stripWidth + s.width - 1) / s.width);
   s.pics = static_cast<std::int16_t>(std::clamp<int>(s.pics, 1, flakesInStrip));
   s.ym = std::clamp<std::int16_t>(s.ym, 1, kSnowFieldHeight);
   // A flake drifts at most once per frame of its fall, which lasts ceil(480 / YM) frames.
@@ -99,19 +100,19 @@ bool IsFile(const std::string& path) {
 }  // namespace
 
 void LoadSnow(Snow& snow, std::int16_t& snowShow, const std::string& setFolder, Dialogs& dialogs,
-              PictureLoader& loader, Random& random) {
+              PictureLoader& loader, Random& random, int scale) {
   const std::string ini = GamePath(setFolder, "Snow.ini");
   snowShow = 0;
   if (!IsFile(ini)) return;
   const std::int16_t show = ParseIniBool(GetIniValue(ini, kSection, "SnowShow", dialogs)).value_or(0);
   if (show == 0) return;
 
-  std::optional<FlakeStrip> strip = LoadStrip(setFolder, loader);
+  std::optional<FlakeStrip> strip = LoadStrip(setFolder, loader, scale);
   if (!strip) return;
   const std::optional<SnowSettings> read = ReadSettings(ini, dialogs);
   if (!read) return;
 
-  const SnowSettings s = Bounded(*read, strip->sheet);
+  const SnowSettings s = Bounded(*read, strip->sheet.width / scale);
   snow.SnowSum = s.sum;
   snow.SnowPicWith = s.width;
   snow.SnowPicHeight = s.height;
@@ -120,8 +121,18 @@ void LoadSnow(Snow& snow, std::int16_t& snowShow, const std::string& setFolder, 
   snow.YM = s.ym;
   snow.PicSnow = std::move(strip->sheet);
   snow.PicSnowM = std::move(strip->mask);
+  snow.scale = scale;
   Scatter(snow, random);
   snowShow = show;
+}
+
+bool LoadSnowStrip(Snow& snow, const std::string& setFolder, PictureLoader& loader, int scale) {
+  std::optional<FlakeStrip> strip = LoadStrip(setFolder, loader, scale);
+  if (!strip) return false;
+  snow.PicSnow = std::move(strip->sheet);
+  snow.PicSnowM = std::move(strip->mask);
+  snow.scale = scale;
+  return true;
 }
 
 void DrawSnow(Snow& snow, Random& random, Surface& field) {
@@ -137,8 +148,9 @@ void DrawSnow(Snow& snow, Random& random, Surface& field) {
       f.Y = 0;
       f.Pic = static_cast<std::int16_t>(random.Between1And(snow.SnowPicsum));
     }
-    MaskedDraw(field, f.X, f.Y, snow.SnowPicWith, snow.SnowPicHeight, snow.PicSnow, snow.PicSnowM,
-               (f.Pic - 1) * snow.SnowPicWith, 0);
+    const int k = snow.scale;
+    MaskedDraw(field, k * f.X, k * f.Y, k * snow.SnowPicWith, k * snow.SnowPicHeight, snow.PicSnow, snow.PicSnowM,
+               k * (f.Pic - 1) * snow.SnowPicWith, 0);
   }
 }
 

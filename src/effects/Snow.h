@@ -40,6 +40,9 @@ struct Snow {
   std::vector<SnowFlake> SnowFlakes;  // indices 0..SnowSum; flake 0 is never used
   Surface PicSnow;   // flake n (1-based) at x (n-1)*SnowPicWith, black around the flakes
   Surface PicSnowM;  // its mask: white around the flakes, black on them
+  // The device scale the strip is loaded for: at 2 it is twice the size, every flake is drawn at
+  // twice its place, which stays in pixels at scale 1, and the settings keep their 1x values.
+  int scale = 1;
 };
 
 // Sets the snow up for the picture set in `setFolder` (joined text ending in a backslash, e.g.
@@ -54,12 +57,19 @@ struct Snow {
 // strip and its mask are cut to that store and to each other), SnowPicsum 1..the flakes the strip
 // holds, YM 1..480 so every flake comes back to the top, and |XM| small enough that X stays within
 // 16 bits for a whole fall.
+//
+// The strip is loaded for `scale`: at 2 from "Snow@2x.JPG" and "SnowM@2x.JPG", or, without them,
+// the 1x strip magnified smoothly; the store it is cut to is then twice the size as well.
 void LoadSnow(Snow& snow, std::int16_t& snowShow, const std::string& setFolder, Dialogs& dialogs,
-              PictureLoader& loader, Random& random);
+              PictureLoader& loader, Random& random, int scale = 1);
+
+// Loads the flake strip of `setFolder` again for another scale, leaving the flakes where they are
+// and the settings as they were. False when the strip cannot be read; `snow` is then unchanged.
+bool LoadSnowStrip(Snow& snow, const std::string& setFolder, PictureLoader& loader, int scale);
 
 // One frame: every flake in order drifts (r in 1..10: r < 5 moves it XM left, else XM right),
 // falls YM, restarts at the top with a new X and picture once Y reaches 480, and is drawn masked
-// onto `field` (mask with AND, strip with OR).
+// onto `field` (mask with AND, strip with OR), at the strip's scale.
 void DrawSnow(Snow& snow, Random& random, Surface& field);
 
 }  // namespace pelmora

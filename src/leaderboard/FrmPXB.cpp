@@ -9,6 +9,8 @@
 
 #include "effects/WindowDrag.h"
 #include "platform/Paths.h"
+#include "platform/qt/QtPictures.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
@@ -38,7 +40,10 @@ FrmPXB::FrmPXB(const PXBList& list, QWidget* owner, const QString& gameFolder)
   setWindowTitle(QStringLiteral("Lumo排行榜"));
   setFixedSize(kWidth, kHeight);
   setModal(true);
-  background_.load(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\ui\\PxbBack.png")));
+  // It opens over its owner, on the owner's screen.
+  const qreal ratio = owner != nullptr ? owner->devicePixelRatio() : devicePixelRatio();
+  background_ = LoadPixmap(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\ui\\PxbBack.png")),
+                           layout::DeviceScale(ratio));
 
   for (int i = 1; i <= 10; ++i) {
     const auto row = static_cast<std::size_t>(i - 1);

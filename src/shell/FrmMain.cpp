@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
+#include "platform/qt/QtPictures.h"
 #include "platform/AppInfo.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
@@ -34,7 +36,7 @@ QFont DefaultFont() {
 }  // namespace
 
 FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
-    : QWidget(parent), background_(uiFolder + "/MainBack.png") {
+    : QWidget(parent), uiFolder_(uiFolder), scale_(layout::DeviceScale(devicePixelRatio())) {
   setWindowTitle(kAppTitle);
   setFixedSize(layout::kClientWidth, layout::kClientHeight);
   setMouseTracking(true);
@@ -42,21 +44,60 @@ FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
   QIcon icon;
   for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("/Icon%1.png").arg(size));
   setWindowIcon(icon);
-  const QPixmap cursor(uiFolder + "/Cursor.png");
-  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor)
-                                : QCursor(cursor, layout::kCursorHotX, layout::kCursorHotY);
 
   BuildField();
   BuildScorePanel();
-  BuildButtons(uiFolder);
-  BuildModeSelector(uiFolder);
+  BuildButtons();
+  BuildModeSelector();
   BuildSwitches();
+  LoadPictures();
+}
+
+void FrmMain::LoadPictures() {
+  background_ = LoadPixmap(uiFolder_ + "/MainBack.png", scale_);
+  // The hot spot is given in the cursor's logical pixels, whatever its device pixel ratio.
+  const QPixmap cursor = LoadPixmap(uiFolder_ + "/Cursor.png", scale_);
+  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor)
+                                : QCursor(cursor, layout::kCursorHotX, layout::kCursorHotY);
+  const char* names[] = {"NewGame", "Exit", "Menu"};
+  for (std::size_t i = 0; i < comBox_.size(); ++i) {
+    comClickList_[i] = LoadPixmap(uiFolder_ + "/" + names[i] + ".png", scale_);
+    comMoverList_[i] = LoadPixmap(uiFolder_ + "/" + names[i] + "Hover.png", scale_);
+  }
+  for (int i = 0; i < kModes; ++i)
+    znjbBoxList_[static_cast<std::size_t>(i)] = LoadPixmap(uiFolder_ + QString("/Slider%1.png").arg(i + 1), scale_);
+
+  LightButtons(lit_);
+  ShowSliderPicture(sliderMode_);
+  for (QWidget* control : std::initializer_list<QWidget*>{picGameMap_, comBox_[0], comBox_[1], comBox_[2], comZNJB_,
+                                                          checkMediaON_, checkSoundON_})
+    control->setCursor(gameCursor_);
+  for (QWidget* label : labZNJB_) label->setCursor(gameCursor_);
+  update();
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Shown, the window has a screen of its own, which may not be the one it was made for; and it
+  // may be moved to a screen of another scale at any time.
+  if (!watchingScreen_ && windowHandle() != nullptr) {
+    connect(windowHandle(), &QWindow::screenChanged, this, &FrmMain::FollowDeviceScale);
+    watchingScreen_ = true;
+  }
+  FollowDeviceScale();
+}
+
+void FrmMain::FollowDeviceScale() {
+  const int scale = layout::DeviceScale(devicePixelRatio());
+  if (scale == scale_) return;
+  scale_ = scale;
+  LoadPictures();
+  emit deviceScaleChanged(scale);
 }
 
 void FrmMain::BuildField() {
   picGameMap_ = new FieldView(this);
   picGameMap_->setGeometry(ToQRect(layout::kFieldBox));
-  picGameMap_->setCursor(gameCursor_);
 }
 
 void FrmMain::BuildScorePanel() {
@@ -74,37 +115,28 @@ void FrmMain::BuildScorePanel() {
   picGetF_->setGeometry(ToQRect(layout::kScoreBox));
 }
 
-void FrmMain::BuildButtons(const QString& uiFolder) {
-  const char* names[] = {"NewGame", "Exit", "Menu"};
+void FrmMain::BuildButtons() {
   const layout::Rect places[] = {layout::kNewGameButton, layout::kExitButton, layout::kMenuButton};
   for (std::size_t i = 0; i < comBox_.size(); ++i) {
-    comClickList_[i] = QPixmap(uiFolder + "/" + names[i] + ".png");
-    comMoverList_[i] = QPixmap(uiFolder + "/" + names[i] + "Hover.png");
     auto* button = new PictureButton(static_cast<int>(kCommandButtons[i]), this);
     button->setGeometry(ToQRect(places[i]));
-    button->setPixmap(comClickList_[i]);
-    button->setCursor(gameCursor_);
     connect(button, &PictureButton::hovered, this, &FrmMain::LightButtons);
     connect(button, &PictureButton::pressed, this, &FrmMain::commandPressed);
     comBox_[i] = button;
   }
 }
 
-void FrmMain::BuildModeSelector(const QString& uiFolder) {
+void FrmMain::BuildModeSelector() {
   const char* captions[] = {"１：简单模式", "２：正常模式", "３：挑战模式", "４：极限模式"};
   for (int i = 0; i < kModes; ++i) {
     auto* label = new ClickLabel(i + 1, captions[i], this);
     label->move(layout::kModeLabelX, layout::kModeLabelTop + layout::kModeLabelPitch * i);
     label->adjustSize();
-    label->setCursor(gameCursor_);
     connect(label, &ClickLabel::clicked, this, &FrmMain::modeLabelClicked);
     labZNJB_[static_cast<std::size_t>(i)] = label;
-    znjbBoxList_[static_cast<std::size_t>(i)] = QPixmap(uiFolder + QString("/Slider%1.png").arg(i + 1));
   }
   comZNJB_ = new ModeSlider(this);
   comZNJB_->setGeometry(ToQRect(layout::kModeSlider));
-  comZNJB_->setPixmap(znjbBoxList_[0]);
-  comZNJB_->setCursor(gameCursor_);
 
   labZNJBS_ = new VerticalLabel("游戏模式选择", this);
   labZNJBS_->setGeometry(ToQRect(layout::kModeCaption));
@@ -151,10 +183,13 @@ void FrmMain::ShowModeColours(int mode) {
 }
 
 void FrmMain::ShowSliderPicture(int mode) {
-  if (mode >= 1 && mode <= kModes) comZNJB_->setPixmap(znjbBoxList_[static_cast<std::size_t>(mode - 1)]);
+  if (mode < 1 || mode > kModes) return;
+  sliderMode_ = mode;
+  comZNJB_->setPixmap(znjbBoxList_[static_cast<std::size_t>(mode - 1)]);
 }
 
 void FrmMain::LightButtons(int pointerOver) {
+  lit_ = pointerOver;
   const auto lit = HighlightedButtons(pointerOver);
   for (std::size_t i = 0; i < comBox_.size(); ++i) comBox_[i]->setPixmap(lit[i] ? comMoverList_[i] : comClickList_[i]);
 }

@@ -17,10 +17,16 @@ namespace pelmora {
 class FrmMain final : public QWidget {
   Q_OBJECT
  public:
-  // `uiFolder` holds the window's own pictures (background, buttons, slider, cursor, icon).
+  // `uiFolder` holds the window's own pictures (background, buttons, slider, cursor, icon), each
+  // also drawn at twice the size ("@2x") for screens of device scale 2.
   explicit FrmMain(const QString& uiFolder, QWidget* parent = nullptr);
 
+  // The scale the window's pictures are drawn for: 1, or 2 on a screen with a device pixel ratio
+  // above 1 (layout::DeviceScale). It follows the window from screen to screen.
+  int DeviceScale() const { return scale_; }
+
   void ShowField(const QImage& frame) { picGameMap_->Show(frame); }
+  void ShowFieldChanges(const QImage& frame, const QList<QRect>& changed) { picGameMap_->ShowChanges(frame, changed); }
   void ShowScore(const QImage& picture);
   void SetLevelCaption(const QString& caption);
   // The look of a chosen mode: label colours and the slider's picture.
@@ -44,19 +50,30 @@ class FrmMain final : public QWidget {
   void commandPressed(int index);  // ComBox(1) new game, (2) exit, (4) game menu
   void modeLabelClicked(int index);
   void closing();
+  // The window has reached a screen of another scale and shows its own pictures at it now.
+  void deviceScaleChanged(int scale);
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildField();
   void BuildScorePanel();
-  void BuildButtons(const QString& uiFolder);
-  void BuildModeSelector(const QString& uiFolder);
+  void BuildButtons();
+  void BuildModeSelector();
   void BuildSwitches();
+  // Loads the window's pictures and the game cursor for scale_ and puts them on the controls.
+  void LoadPictures();
+  void FollowDeviceScale();
 
+  QString uiFolder_;
+  int scale_ = 1;
+  bool watchingScreen_ = false;
+  int sliderMode_ = 1;  // the mode whose slider picture shows
+  int lit_ = 0;         // the button shown lit, or 0
   QPixmap background_;
   QCursor gameCursor_;
   FieldView* picGameMap_ = nullptr;

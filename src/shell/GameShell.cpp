@@ -29,6 +29,7 @@ GameShell::GameShell(GameFolders folders, ShellPorts ports)
   session_ = std::make_unique<Session>(
       std::move(folders), SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
                             io_.random, *io_.leaderboard, io_.endProcess});
+  session_->SetDeviceScale(frm_->DeviceScale());
   ConnectWindow();
 }
 
@@ -51,6 +52,7 @@ void GameShell::ConnectWindow() {
   connect(w->CheckMediaON(), &QCheckBox::toggled, this, [this](bool on) { session_->MusicSwitchChanged(on); });
   connect(w->CheckSoundON(), &QCheckBox::toggled, this, [this](bool on) { session_->SoundSwitchChanged(on); });
   connect(w, &FrmMain::closing, this, [this] { session_->Shutdown(); });
+  connect(w, &FrmMain::deviceScaleChanged, this, [this](int scale) { session_->SetDeviceScale(scale); });
   // The keys reach the window itself: none of its controls takes the focus (see FrmMain).
   w->installEventFilter(this);
   // Another program took the focus (the game's own dialogues and menu keep it in the game).
@@ -104,9 +106,16 @@ void GameShell::OpenGameMenu() {
   menu_->PopUp(frm_->mapToGlobal(QPoint(button->x() + layout::kMenuPopUpOffsetX, button->y() + button->height())));
 }
 
-void GameShell::ShowField(const Surface& field) { frm_->ShowField(AsImage(field)); }
+// The session's pictures are drawn at its device scale.
+void GameShell::ShowField(const Surface& field) { frm_->ShowField(AsImage(field, session_->deviceScale())); }
 
-void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture)); }
+void GameShell::ShowFieldChanges(const Surface& field, const std::vector<layout::Rect>& changed) {
+  QList<QRect> rects;
+  for (const layout::Rect& r : changed) rects.append(QRect(r.x, r.y, r.w, r.h));
+  frm_->ShowFieldChanges(AsImage(field, session_->deviceScale()), rects);
+}
+
+void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
 
 void GameShell::ShowLevelCaption(const std::string& caption) {
   frm_->SetLevelCaption(QString::fromStdString(caption));

@@ -61,6 +61,7 @@ class GameShell final : public QObject, MainView {
  private:
   // The main window as the session sees it.
   void ShowField(const Surface& field) override;
+  void ShowFieldChanges(const Surface& field, const std::vector<layout::Rect>& changed) override;
   void ShowScore(const Surface& picture) override;
   void ShowLevelCaption(const std::string& caption) override;
   void ShowMode(int mode) override;

@@ -1,8 +1,9 @@
 #include "shell/MainControls.h"
 
 #include <QMouseEvent>
-#include <cmath>
 #include <QPainter>
+#include <QRegion>
+#include <cmath>
 
 #include "view/ControlPanel.h"
 
@@ -18,12 +19,45 @@ void FieldView::Show(const QImage& frame) {
   update();
 }
 
+void FieldView::ShowChanges(const QImage& frame, const QList<QRect>& changed) {
+  const bool samePixels = frame.constBits() == frame_.constBits() && frame.size() == frame_.size() &&
+                          frame.devicePixelRatio() == frame_.devicePixelRatio();
+  frame_ = frame;
+  // On a screen of a fractional ratio a frame pixel's edges fall between screen pixels: all of it
+  // is painted again.
+  const qreal screen = devicePixelRatio();
+  if (!samePixels || screen != std::floor(screen)) {
+    update();
+    return;
+  }
+  // One rectangle around all changes: the frame is then copied in one block, where a region of
+  // many pieces would be painted span by span at a cost that outweighs what it spares.
+  QRect around;
+  for (const QRect& r : changed) around |= r;
+  if (around.isEmpty()) return;
+  const qreal ratio = frame.devicePixelRatio();
+  const QPoint from(static_cast<int>(std::floor(around.left() / ratio)), static_cast<int>(std::floor(around.top() / ratio)));
+  const QPoint to(static_cast<int>(std::ceil((around.right() + 1) / ratio)),
+                  static_cast<int>(std::ceil((around.bottom() + 1) / ratio)));
+  update(QRect(from, to - QPoint(1, 1)).translated(1, 1));  // inside the border
+}
+
 void FieldView::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  // The flat single-pixel border is the black left around the frame. (A pen would be centred on
+  // the edge and, on a screen of ratio 2, cover the frame's last row and column.) Only what the
+  // frame leaves is filled: at ten frames a second a needless fill of the whole field costs as
+  // much as a layer of the frame. On a screen of a fractional ratio the frame's edges fall
+  // between screen pixels, and all is filled.
+  const qreal ratio = devicePixelRatio();
+  if (ratio == std::floor(ratio))
+    p.setClipRegion(QRegion(rect()).subtracted(QRect(QPoint(1, 1), frame_.deviceIndependentSize().toSize())));
   p.fillRect(rect(), Qt::black);
+  p.setClipping(false);
+  // A frame composed at scale 2 fills the same logical area: pixel for pixel on a screen of ratio
+  // 2, shrunk smoothly on one of 1.5.
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (!frame_.isNull()) p.drawImage(1, 1, frame_);
-  p.setPen(QColor(0, 0, 0));
-  p.drawRect(rect().adjusted(0, 0, -1, -1));  // the flat single-pixel border
 }
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position().x() - 1); }

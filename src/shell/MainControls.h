@@ -4,19 +4,25 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
 #include "game/Rules.h"
 
 namespace pelmora {
 
-// PicGameMap: shows the composed field inside a flat one-pixel border. Pointer coordinates are
-// reported in pixels of the drawing area (inside the border).
+// PicGameMap: shows the composed field inside a flat one-pixel border, at the frame's logical
+// size (a frame of device pixel ratio 2 is twice the pixels in the same area). Pointer
+// coordinates are reported in pixels of the drawing area (inside the border), at scale 1.
 class FieldView final : public QWidget {
   Q_OBJECT
  public:
   explicit FieldView(QWidget* parent);
   void Show(const QImage& frame);
+  // The next frame in the same pixels as the frame shown, changed only within `changed` (in the
+  // frame's pixels): only those places are painted again.
+  void ShowChanges(const QImage& frame, const QList<QRect>& changed);
   const QImage& frame() const { return frame_; }
 
  signals:

@@ -22,7 +22,7 @@ Session::~Session() = default;
 
 void Session::RunOneFrame() {
   RunFrame(rules_, painter_);
-  io_.view.ShowField(field_);
+  io_.view.ShowFieldChanges(field_, painter_.Changes());
 }
 
 void Session::PointerMoved(double x) {
@@ -60,7 +60,8 @@ void Session::LoadPictureSet() { LoadCurrentPictureSet(); }
 void Session::RestartLoop() { io_.loop.Restart(); }
 
 void Session::ShowDigits(std::string_view eightDigits) {
-  PaintScoreDigits(score_, store_.Su, eightDigits);
+  scoreDigits_ = eightDigits;
+  PaintScoreDigits(score_, store_.Su, eightDigits, store_.scale);
   io_.view.ShowScore(score_);
 }
 
@@ -75,7 +76,7 @@ const PictureSet* Session::CurrentSet() const {
 
 void Session::LoadSnowForCurrentSet() {
   if (const PictureSet* set = CurrentSet())
-    LoadSnow(snow_, game_.SnowShow, set->Path, io_.dialogs, io_.pictures, io_.random);
+    LoadSnow(snow_, game_.SnowShow, set->Path, io_.dialogs, io_.pictures, io_.random, store_.scale);
 }
 
 bool Session::LoadSetOrTell(const PictureSet& set, const std::string& consequence) {

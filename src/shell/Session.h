@@ -52,6 +52,13 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   // the player has been told which file, and the window must not be shown.
   bool StartUp();
 
+  // The scale the field and the score are drawn at: 1, or 2 for a screen with more pixels than
+  // the game's geometry (layout::DeviceScale). Set before StartUp, and again whenever the window
+  // reaches a screen of another scale: the pictures are then loaded again for it and the field
+  // and the score shown anew. When a picture cannot be read for the new scale, the old one stays.
+  void SetDeviceScale(int scale);
+  int deviceScale() const { return store_.scale; }
+
   // The commands of the control panel and the game menu.
   void NewGameCommand();
   void ExitCommand();  // asks; on OK closes the main window, whose closing runs Shutdown
@@ -120,6 +127,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void ShowIdleField();
   bool LoadFixedPicturesOrTell();
   void LoadStartScore();
+  void RepaintScore();
   void LoadPausePicture();
   bool EnsureAPictureSetLoaded();
   bool LoadSetOrTell(const PictureSet& set, const std::string& consequence);
@@ -135,6 +143,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   SpriteStore store_;
   Surface field_;
   Surface score_;
+  std::string scoreDigits_;  // what the score picture shows; empty: its start picture
   Snow snow_;
   PXBList pxb_{};
   bool setLoaded_ = false;  // some picture set's pieces and background are in the store

@@ -3,8 +3,10 @@
 // window, its menu and its timers; tests implement them with fakes.
 
 #include <string>
+#include <vector>
 
 #include "platform/Surface.h"
+#include "view/Layout.h"
 
 namespace pelmora {
 
@@ -13,6 +15,11 @@ class MainView {
  public:
   virtual ~MainView() = default;
   virtual void ShowField(const Surface& field) = 0;               // PicGameMap, as composed
+  // The next frame of the same field, which differs from the one shown last only within
+  // `changed` (pixels of the field); a view may show just those again.
+  virtual void ShowFieldChanges(const Surface& field, const std::vector<layout::Rect>& /*changed*/) {
+    ShowField(field);
+  }
   virtual void ShowScore(const Surface& picture) = 0;             // PicGetF
   virtual void ShowLevelCaption(const std::string& caption) = 0;  // LabG
   virtual void ShowMode(int mode) = 0;  // the mode labels' colours and the slider's picture

@@ -46,13 +46,14 @@ bool Session::LoadFixedPicturesOrTell() {
 
 // Without its picture a pause still hides the board, behind the plain field colour.
 void Session::LoadPausePicture() {
-  pausePicture_ = io_.pictures.Load(GamePath(where_.GameFolder, "\\ui\\Pause.png"))
-                      .value_or(Surface(layout::kFieldWidth, layout::kFieldHeight, kBlack));
+  const int k = store_.scale;
+  pausePicture_ = LoadForScale(io_.pictures, GamePath(where_.GameFolder, "\\ui\\"), "Pause.png", k)
+                      .value_or(Surface(layout::kFieldWidth * k, layout::kFieldHeight * k, kBlack));
 }
 
 // The score box shows its own picture until the first game paints the score into it.
 void Session::LoadStartScore() {
-  if (auto picture = io_.pictures.Load(GamePath(where_.GameFolder, "\\ui\\ScoreStart.png")))
+  if (auto picture = LoadForScale(io_.pictures, GamePath(where_.GameFolder, "\\ui\\"), "ScoreStart.png", store_.scale))
     BitBlt(score_, 0, 0, score_.width, score_.height, *picture, 0, 0, RasterOp::SrcCopy);
   io_.view.ShowScore(score_);
 }

@@ -13,6 +13,18 @@ FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& 
     : game_(game), store_(store), field_(field), snow_(std::move(snow)) {}
 
 void FieldPainter::ClearField() {
+  comparable_ = !snowed_ && loads_ == store_.Loads && width_ == field_.width && height_ == field_.height;
+  drawnBefore_.swap(drawn_);
+  drawn_.clear();
+  snowed_ = false;
+  loads_ = store_.Loads;
+  width_ = field_.width;
+  height_ = field_.height;
+  const Surface& masked = store_.MaskedMap;
+  if (masked.width >= field_.width && masked.height >= field_.height) {
+    BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
+    return;
+  }
   const Surface& back = store_.GameMap;
   // A background smaller than the field (a picture set of the wrong size) must not leave the
   // previous frame showing around it.
@@ -23,11 +35,19 @@ void FieldPainter::ClearField() {
 }
 
 void FieldPainter::DrawSnow() {
-  if (snow_) snow_(field_);
+  if (!snow_) return;
+  snow_(field_);
+  snowed_ = true;
+}
+
+void FieldPainter::Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy) {
+  const int k = store_.scale;
+  MaskedDraw(field_, k * dx, k * dy, k * w, k * h, sprite, mask, k * sx, k * sy);
+  drawn_.push_back({{k * dx, k * dy, k * w, k * h}, &sprite, &mask, k * sx, k * sy});
 }
 
 void FieldPainter::DrawPiece(int kind, int x, int y) {
-  MaskedDraw(field_, x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, PieceSheetY(kind));
+  Draw(x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, PieceSheetY(kind));
 }
 
 void FieldPainter::DrawPieces() {
@@ -49,13 +69,13 @@ void FieldPainter::DrawAimGuide(int targetRow, int phase, bool throwing) {
   const auto& arrow = throwing ? store_.JTUp : store_.JTDown;
   const int x = CellX(game_.CurColumn);
   const int picture = phase == 1 ? 1 : 2;
-  MaskedDraw(field_, x, CellY(targetRow), kCell, kCell, arrow[picture], arrow[0], 0, 0);
+  Draw(x, CellY(targetRow), kCell, kCell, arrow[picture], arrow[0], 0, 0);
   // Two dashes per row; the other phase shifts them half a period down, so the line flickers in
   // place rather than travelling.
   const int first = kDashOffset[phase == 1 ? 0 : 1];
   for (int d = targetRow + 1; d <= kLastFieldRow; ++d) {
     for (int offset : {first, first + kDashPeriod})
-      MaskedDraw(field_, x, offset + kCell * d, kCell, kDashHeight, store_.Line, store_.LineM, 0, 0);
+      Draw(x, offset + kCell * d, kCell, kDashHeight, store_.Line, store_.LineM, 0, 0);
   }
 }
 
@@ -64,20 +84,20 @@ void FieldPainter::DrawHandHeap(int x0) {
   const int column = kCell * game_.CurColumn;
   if (count == 1) {
     DrawPiece(game_.HandKind, column + kHandCentreX, kHandPieceY);
-    MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand1, store_.Hand1M, 0, 0);
+    Draw(x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand1, store_.Hand1M, 0, 0);
     return;
   }
   DrawPiece(game_.HandKind, column, kHandPieceY);
   DrawPiece(game_.HandKind, column + kHandSecondX, kHandPieceY);
   if (count >= 3) DrawPiece(game_.HandKind, column + kHandCentreX, kHandTopPieceY);
-  MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand2, store_.Hand2M, 0, 0);
+  Draw(x0, kPlayerTop, kPlayerSize, kPlayerSize, store_.Hand2, store_.Hand2M, 0, 0);
 }
 
 void FieldPainter::DrawPlayer() {
   const int x0 = PlayerLeft(game_.CurColumn);
   const int sx = kPlayerSize * std::clamp<int>(game_.PlayerFrame, 0, kPlayerFrames - 1);
   auto body = [&](const Surface& sheet, const Surface& mask) {
-    MaskedDraw(field_, x0, kPlayerTop, kPlayerSize, kPlayerSize, sheet, mask, sx, 0);
+    Draw(x0, kPlayerTop, kPlayerSize, kPlayerSize, sheet, mask, sx, 0);
   };
   switch (game_.State) {
     case GameState::Star:
@@ -98,6 +118,28 @@ void FieldPainter::DrawPlayer() {
     case GameState::NoStar:
       break;
   }
+}
+
+// Sprites drawn alike at the same place in the order of both frames leave the same pixels, given
+// the same background: what differs lies under the sprites that differ, one frame or the other.
+std::vector<Rect> FieldPainter::Changes() const {
+  const Rect whole{0, 0, field_.width, field_.height};
+  if (!comparable_ || snowed_) return {whole};
+  std::vector<Rect> changes;
+  auto add = [&](const Rect& r) {
+    const int x = std::max(r.x, 0), y = std::max(r.y, 0);
+    const Rect clipped{x, y, std::min(r.right(), whole.w) - x, std::min(r.bottom(), whole.h) - y};
+    if (clipped.w > 0 && clipped.h > 0) changes.push_back(clipped);
+  };
+  const std::size_t n = std::max(drawn_.size(), drawnBefore_.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const Sprite* now = i < drawn_.size() ? &drawn_[i] : nullptr;
+    const Sprite* before = i < drawnBefore_.size() ? &drawnBefore_[i] : nullptr;
+    if (now && before && *now == *before) continue;
+    if (now) add(now->to);
+    if (before) add(before->to);
+  }
+  return changes;
 }
 
 }  // namespace pelmora

@@ -1,18 +1,25 @@
 #pragma once
 // Draws a frame of the play field into a Surface, layer by layer, from the sprite store: the
 // drawing half of the frame steps. The rules decide what to draw; this only draws it.
+//
+// It draws at the store's scale: the field is then that many times the field's size, and every
+// place and size of the geometry is multiplied by the scale, so a sprite of a 2x frame lands at
+// twice its 1x place with the same raster operations.
 
 #include <functional>
+#include <vector>
 
 #include "game/GameState.h"
 #include "game/Ports.h"
+#include "view/Layout.h"
 #include "view/SpriteStore.h"
 
 namespace pelmora {
 
 class FieldPainter final : public FrameDrawing {
  public:
-  // `snow` moves and draws the flakes onto the field when the frame asks for snow.
+  // `snow` moves and draws the flakes onto the field when the frame asks for snow. `field` is
+  // kFieldWidth x kFieldHeight times the store's scale.
   FieldPainter(const Game& game, const SpriteStore& store, Surface& field, std::function<void(Surface&)> snow);
 
   void ClearField() override;
@@ -22,7 +29,25 @@ class FieldPainter final : public FrameDrawing {
   void DrawAimGuide(int targetRow, int phase, bool throwing) override;
   void DrawPlayer() override;
 
+  // Where the frame drawn since the last ClearField may differ from the frame before it, in
+  // pixels of the field: the places of the sprites drawn differently, so that a window need show
+  // only those again. The whole field when there is no frame before it to compare with: the
+  // first frame, a frame after the store has loaded pictures or the field has changed size, and
+  // a frame with snow in it or in the one before (the flakes are drawn by the snow, not here).
+  std::vector<layout::Rect> Changes() const;
+
  private:
+  // One masked draw as it reached the field.
+  struct Sprite {
+    layout::Rect to;
+    const Surface* sheet;
+    const Surface* mask;
+    int sx, sy;
+    bool operator==(const Sprite&) const = default;
+  };
+
+  // A masked draw with every number in pixels at scale 1.
+  void Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy);
   void DrawPiece(int kind, int x, int y);
   void DrawHandHeap(int x0);
 
@@ -30,6 +55,12 @@ class FieldPainter final : public FrameDrawing {
   const SpriteStore& store_;
   Surface& field_;
   std::function<void(Surface&)> snow_;
+  std::vector<Sprite> drawn_;        // this frame's sprites, in the order drawn
+  std::vector<Sprite> drawnBefore_;  // the frame before's
+  bool snowed_ = false;              // snow was drawn in this frame
+  bool comparable_ = false;          // the frame before was drawn whole by the sprites listed
+  int loads_ = -1;                   // the store's loads and the field's size at the frame before
+  int width_ = 0, height_ = 0;
 };
 
 }  // namespace pelmora

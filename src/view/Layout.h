@@ -17,7 +17,13 @@ struct Rect {
   constexpr int right() const { return x + w; }   // one past the last column
   constexpr int bottom() const { return y + h; }  // one past the last row
   constexpr Rect Scaled(int scale) const { return {x * scale, y * scale, w * scale, h * scale}; }
+  constexpr bool operator==(const Rect&) const = default;
 };
+
+// The scale the game draws at on a screen with `devicePixelRatio` screen pixels to one pixel of
+// this geometry: 1, or 2 for any ratio above 1. At 1.5 the 2x picture is shrunk smoothly when
+// shown, which keeps more detail than the 1x picture magnified.
+constexpr int DeviceScale(double devicePixelRatio) { return devicePixelRatio > 1.0 ? 2 : 1; }
 
 // ---- The play field: the drawing area inside the field box's one-pixel border -------------------
 

@@ -1,7 +1,5 @@
 #include "view/SpriteStore.h"
 
-#include "platform/Paths.h"
-
 namespace pelmora {
 
 namespace {
@@ -10,6 +8,11 @@ namespace {
 void CleanPair(Surface& sheet, Surface& mask) {
   CleanMask(mask);
   BlackenUnderWhite(sheet, mask);
+}
+
+void MaskTheMap(SpriteStore& s) {
+  s.MaskedMap = s.GameMap;
+  BitBlt(s.MaskedMap, 0, 0, s.MaskedMap.width, s.MaskedMap.height, s.GameMapM, 0, 0, RasterOp::SrcAnd);
 }
 
 }  // namespace
@@ -27,8 +30,8 @@ std::optional<std::string> LoadFixedPictures(SpriteStore& s, const std::string& 
       {"Line.JPG", &s.Line},         {"LineM.JPG", &s.LineM},
   };
   for (const auto& [name, target] : files) {
-    auto picture = loader.Load(GamePath(imagesFolder, name));
-    if (!picture || picture->empty()) return std::string(name);
+    auto picture = LoadForScale(loader, imagesFolder, name, s.scale);
+    if (!picture) return std::string(name);
     *target = std::move(*picture);
   }
   CleanPair(s.RStar, s.RStarM);
@@ -44,6 +47,8 @@ std::optional<std::string> LoadFixedPictures(SpriteStore& s, const std::string& 
     BlackenUnderWhite(s.JTDown[phase], s.JTDown[0]);
     BlackenUnderWhite(s.JTUp[phase], s.JTUp[0]);
   }
+  MaskTheMap(s);
+  ++s.Loads;
   return std::nullopt;
 }
 
@@ -51,15 +56,28 @@ std::optional<std::string> LoadPictureSet(SpriteStore& s, const std::string& set
   const char* names[] = {"GameMap.JPG", "GameImages.JPG", "GameImagesM.JPG"};
   Surface loaded[3];
   for (int i = 0; i < 3; ++i) {
-    auto picture = loader.Load(GamePath(setFolder, names[i]));
-    if (!picture || picture->empty()) return std::string(names[i]);
+    auto picture = LoadForScale(loader, setFolder, names[i], s.scale);
+    if (!picture) return std::string(names[i]);
     loaded[i] = std::move(*picture);
   }
   s.GameMap = std::move(loaded[0]);
   s.GameImages = std::move(loaded[1]);
   s.GameImagesM = std::move(loaded[2]);
   CleanPair(s.GameImages, s.GameImagesM);
+  MaskTheMap(s);
+  ++s.Loads;
+  s.SetFolder = setFolder;
   return std::nullopt;
+}
+
+std::optional<SpriteStore> LoadedForScale(const SpriteStore& store, const std::string& imagesFolder,
+                                          PictureLoader& loader, int scale) {
+  SpriteStore next;
+  next.scale = scale;
+  next.Loads = store.Loads;
+  if (LoadFixedPictures(next, imagesFolder, loader)) return std::nullopt;
+  if (!store.SetFolder.empty() && LoadPictureSet(next, store.SetFolder, loader)) return std::nullopt;
+  return next;
 }
 
 }  // namespace pelmora

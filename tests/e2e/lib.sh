@@ -36,9 +36,10 @@ write_quiet_settings() {
 }
 
 # An X server of the test's own on a display it picks itself (-displayfd), so that tests
-# never meet a display that another one is still shutting down.
+# never meet a display that another one is still shutting down. Its screen is 1024x768 unless
+# a size is given: start_x 1600x1300.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     if [ -s "$WORK/display" ]; then
@@ -117,9 +118,11 @@ keys_to() {
 
 visible_windows() { xdotool search --onlyvisible --name 'Pelmora|Lumo' 2>/dev/null | wc -l; }
 
-# Clicks at a point of the main window's client area: click X Y [button].
+# Clicks at a point of the main window's client area: click X Y [button]. X and Y are the
+# window's own pixels; a game run with QT_SCALE_FACTOR=2 is clicked with UI_SCALE=2, which makes
+# each of them two pixels of the screen.
 click() {
-  xdotool mousemove $((WX + $1)) $((WY + $2))
+  xdotool mousemove $((WX + $1 * ${UI_SCALE:-1})) $((WY + $2 * ${UI_SCALE:-1}))
   sleep 0.1
   xdotool click "${3:-1}"
 }

@@ -2,6 +2,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sstream>
+
+#include "effects/Snow.h"
 #include "game/RulesFixture.h"
 #include "view/FieldPainter.h"
 #include "view/Layout.h"
@@ -249,6 +253,45 @@ TEST_F(Composed, NothingOfThePreviousFrameSurvives) {
   EXPECT_EQ(At(10, 8 + 36 * 4 + 2), kBack);
 }
 
+// The window shows again only where a frame may differ from the one before: every pixel that
+// differs must lie in a rectangle of Changes(), over a game that moves, grabs, throws and clears.
+TEST_F(Composed, ChangesHoldEveryPixelThatDiffersFromTheFrameBefore) {
+  Play(Board({"12.4", "12.5", ".1.6"}), 5);
+  Surface before = field;
+  int partial = 0;
+  auto coveredBy = [](const std::vector<layout::Rect>& rects, int x, int y) {
+    return std::any_of(rects.begin(), rects.end(), [&](const layout::Rect& r) {
+      return x >= r.x && x < r.right() && y >= r.y && y < r.bottom();
+    });
+  };
+  struct Act {
+    int step, column;
+    std::optional<MouseButton> press;
+  };
+  // Grab the 1 of column 1 and throw it under the two of column 0; then wander and grab again.
+  const Act acts[] = {{0, 1, MouseButton::Right}, {20, 0, MouseButton::Left}, {45, 4, {}},
+                      {50, 9, {}},                {60, 3, MouseButton::Right}, {80, 2, MouseButton::Left}};
+  for (int step = 0; step < 120; ++step) {
+    for (const Act& act : acts)
+      if (act.step == step) {
+        rules.SelectColumn(act.column);
+        if (act.press) rules.Press(*act.press);
+      }
+    game.SnowShow = step >= 100 ? kTrue : kFalse;  // snow changes everything
+    Frame();
+    const std::vector<layout::Rect> changes = painter.Changes();
+    if (step > 0 && step < 100) partial += changes.size() != 1 || changes[0].w * changes[0].h < field.width * field.height;
+    for (int y = 0; y < field.height; ++y)
+      for (int x = 0; x < field.width; ++x)
+        if (field.at(x, y) != before.at(x, y)) {
+          ASSERT_TRUE(coveredBy(changes, x, y)) << step << ": " << x << "," << y;
+        }
+    before = field;
+  }
+  ASSERT_EQ(game.Score, 3) << "the throw must clear three pieces";
+  EXPECT_GT(partial, 80) << "most frames change only a part of the field";
+}
+
 TEST_F(Composed, ASmallBackgroundLeavesBlackAroundIt) {
   game.Map = Board({"", "", "", "", "", "", "", "", "", "", "", "", ""});
   game.Map[5][5] = {8, CellState::Stop};
@@ -258,6 +301,116 @@ TEST_F(Composed, ASmallBackgroundLeavesBlackAroundIt) {
   Frame();
   EXPECT_EQ(At(5, 5), kBack);
   EXPECT_EQ(At(300, 20), kBlack);
+}
+
+// ---- At device scale 2 ------------------------------------------------------------------------
+
+// The picture with every pixel repeated into a 2 x 2 block: what a 1x sprite is at 2x, so that a
+// 2x frame drawn right is exactly its 1x frame doubled.
+Surface PixelsDoubled(const Surface& s) {
+  Surface out(s.width * 2, s.height * 2);
+  for (int y = 0; y < out.height; ++y)
+    for (int x = 0; x < out.width; ++x) out.at(x, y) = s.at(x / 2, y / 2);
+  return out;
+}
+
+SpriteStore StoreDoubled(const SpriteStore& s) {
+  SpriteStore d;
+  d.scale = 2;
+  for (auto [to, from] : std::initializer_list<std::pair<Surface*, const Surface*>>{
+           {&d.GameMap, &s.GameMap}, {&d.GameMapM, &s.GameMapM}, {&d.GameImages, &s.GameImages},
+           {&d.GameImagesM, &s.GameImagesM}, {&d.RStar, &s.RStar}, {&d.RStarM, &s.RStarM}, {&d.RDown, &s.RDown},
+           {&d.RDownM, &s.RDownM}, {&d.ROver, &s.ROver}, {&d.ROverM, &s.ROverM}, {&d.RNoDown, &s.RNoDown},
+           {&d.RNoDownM, &s.RNoDownM}, {&d.Hand1, &s.Hand1}, {&d.Hand1M, &s.Hand1M}, {&d.Hand2, &s.Hand2},
+           {&d.Hand2M, &s.Hand2M}, {&d.Line, &s.Line}, {&d.LineM, &s.LineM}})
+    *to = PixelsDoubled(*from);
+  for (std::size_t i = 0; i < 3; ++i) {
+    d.JTDown[i] = PixelsDoubled(s.JTDown[i]);
+    d.JTUp[i] = PixelsDoubled(s.JTUp[i]);
+  }
+  return d;
+}
+
+// One flake, 6 x 4, of a strip of two, falling 3 a frame straight down.
+Snow OneFlake() {
+  Snow snow;
+  snow.SnowSum = 1;
+  snow.SnowPicWith = 6;
+  snow.SnowPicHeight = 4;
+  snow.SnowPicsum = 2;
+  snow.YM = 3;
+  snow.PicSnow = Surface(12, 4, kBlack);
+  snow.PicSnowM = Surface(12, 4, kWhite);
+  for (int x = 7; x < 11; ++x) snow.PicSnow.at(x, 1) = Rgb(250, 250, 250), snow.PicSnowM.at(x, 1) = kBlack;
+  snow.SnowFlakes = {SnowFlake{}, SnowFlake{370, 150, 2}};  // reaching past the right edge
+  return snow;
+}
+
+// The first pixel where two frames differ, or "" when they are the same.
+std::string FirstDifference(const Surface& a, const Surface& b) {
+  if (a.width != b.width || a.height != b.height) return "sizes differ";
+  for (int y = 0; y < a.height; ++y)
+    for (int x = 0; x < a.width; ++x)
+      if (a.at(x, y) != b.at(x, y)) {
+        std::ostringstream out;
+        out << std::hex << "(" << std::dec << x << "," << y << ") is " << std::hex << b.at(x, y) << ", not "
+            << a.at(x, y);
+        return out.str();
+      }
+  return "";
+}
+
+// Every layer composed at scale 2 into a 752 x 960 field is its 1x frame with each pixel doubled:
+// each sprite lands at twice its 1x place, twice its size, clipped at twice the edges.
+TEST(ComposedAtScaleTwo, EveryLayerLandsAtTwiceItsPlace) {
+  struct Layer {
+    const char* name;
+    std::function<void(Game&, FieldPainter&)> draw;
+  };
+  const Layer layers[] = {
+      {"pieces in a raised and an unraised column",
+       [](Game& g, FieldPainter& p) {
+         g.Map = Board({"", "", "", "", "", "", "", "", "", "", "", "..3...7"});
+         g.CurColumn = 6;
+         p.DrawPieces();
+       }},
+      {"the player at the left edge",
+       [](Game& g, FieldPainter& p) {
+         g.State = GameState::Star, g.CurColumn = 0, g.PlayerFrame = 2;
+         p.DrawPlayer();
+       }},
+      {"the hand heap at the right edge",
+       [](Game& g, FieldPainter& p) {
+         g.State = GameState::Star, g.CurColumn = 9, g.HandKind = 5, g.HandCount = 3, g.PlayerFrame = 1;
+         p.DrawPlayer();
+       }},
+      {"the arrow and its dashes", [](Game& g, FieldPainter& p) { g.CurColumn = 4, p.DrawAimGuide(9, 2, true); }},
+      {"a blink", [](Game&, FieldPainter& p) { p.DrawVanishingPiece(3, 5, 6); }},
+      {"a snow flake", [](Game&, FieldPainter& p) { p.DrawSnow(); }},
+  };
+  const SpriteStore store1 = TestStore();
+  const SpriteStore store2 = StoreDoubled(store1);
+  for (const Layer& layer : layers) {
+    SCOPED_TRACE(layer.name);
+    auto compose = [&](const SpriteStore& store) {
+      const int k = store.scale;
+      Snow snow = OneFlake();
+      if (k == 2) snow.scale = 2, snow.PicSnow = PixelsDoubled(snow.PicSnow), snow.PicSnowM = PixelsDoubled(snow.PicSnowM);
+      SequenceRandom random;
+      Game game;
+      Surface field(layout::kFieldWidth * k, layout::kFieldHeight * k);
+      FieldPainter painter(game, store, field, [&](Surface& f) { DrawSnow(snow, random, f); });
+      painter.ClearField();
+      layer.draw(game, painter);
+      return field;
+    };
+    const Surface one = compose(store1);
+    ASSERT_NE(FirstDifference(Surface(layout::kFieldWidth, layout::kFieldHeight, kBack), one), "")
+        << "the layer draws nothing";
+    const Surface two = compose(store2);
+    ASSERT_EQ(two.width, 752);
+    EXPECT_EQ(FirstDifference(PixelsDoubled(one), two), "");
+  }
 }
 
 }  // namespace

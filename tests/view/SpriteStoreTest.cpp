@@ -71,5 +71,43 @@ TEST(PictureSets, ASetNeverReadsTheFieldMask) {
   for (const auto& path : loader.asked) EXPECT_EQ(path.find("GameMapM"), std::string::npos);
 }
 
+// A set a player made has no "@2x" pictures: at scale 2 each is its 1x picture magnified
+// smoothly, the mask cleaned to pure black and white and the sheet black under its white.
+TEST(PictureSets, WithoutTwiceSizedPicturesASetIsMagnifiedSmoothly) {
+  // Left half dark, right half light: a hard edge between x 1 and x 2.
+  struct EdgeLoader : PictureLoader {
+    std::vector<std::string> asked;
+    std::optional<Surface> Load(const std::string& path) override {
+      asked.push_back(path);
+      if (path.find("@2x") != std::string::npos) return std::nullopt;
+      Surface s(4, 4, Rgb(0x20, 0x20, 0x20));
+      for (int y = 0; y < 4; ++y) s.at(2, y) = s.at(3, y) = Rgb(0xE0, 0xE0, 0xE0);
+      return s;
+    }
+  } loader;
+  SpriteStore store;
+  store.scale = 2;
+  ASSERT_EQ(LoadPictureSet(store, "/g\\pics\\mine\\", loader), std::nullopt);
+  EXPECT_EQ(loader.asked.front(), "/g/pics/mine/GameMap@2x.JPG");
+  for (const Surface* s : {&store.GameMap, &store.GameImages, &store.GameImagesM}) {
+    EXPECT_EQ(s->width, 8);
+    EXPECT_EQ(s->height, 8);
+  }
+  // Across the edge the background passes through blends, where a pixel repeat would jump.
+  EXPECT_EQ(store.GameMap.at(2, 0), Rgb(0x20, 0x20, 0x20));
+  EXPECT_EQ(store.GameMap.at(3, 0), Rgb(0x50, 0x50, 0x50));
+  EXPECT_EQ(store.GameMap.at(4, 0), Rgb(0xB0, 0xB0, 0xB0));
+  EXPECT_EQ(store.GameMap.at(5, 0), Rgb(0xE0, 0xE0, 0xE0));
+  for (int x = 0; x < 8; ++x) {
+    const std::uint32_t mask = store.GameImagesM.at(x, 5);
+    EXPECT_TRUE(mask == kBlack || mask == kWhite) << x;
+    if (mask == kWhite) {
+      EXPECT_EQ(store.GameImages.at(x, 5), kBlack) << x;
+    }
+  }
+  EXPECT_EQ(store.GameImagesM.at(5, 5), kWhite);
+  EXPECT_EQ(store.GameImagesM.at(2, 5), kBlack);
+}
+
 }  // namespace
 }  // namespace pelmora

@@ -21,10 +21,31 @@ Surface ToSurface(const QImage& image) {
   return s;
 }
 
-QImage AsImage(const Surface& surface) {
+QImage AsImage(const Surface& surface, int scale) {
   // Format_RGB32 ignores the top byte, which the raster operations may leave at any value.
-  return QImage(reinterpret_cast<const uchar*>(surface.pixels.data()), surface.width, surface.height,
-                surface.width * 4, QImage::Format_RGB32);
+  QImage image(reinterpret_cast<const uchar*>(surface.pixels.data()), surface.width, surface.height,
+               surface.width * 4, QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  return image;
 }
+
+namespace {
+
+template <typename Picture>
+Picture LoadFor(const QString& path, int scale) {
+  Picture picture;
+  if (scale >= 2 && picture.load(QString::fromStdString(ScaledName(path.toStdString(), 2)))) {
+    picture.setDevicePixelRatio(2);
+    return picture;
+  }
+  picture.load(path);
+  return picture;
+}
+
+}  // namespace
+
+QPixmap LoadPixmap(const QString& path, int scale) { return LoadFor<QPixmap>(path, scale); }
+
+QImage LoadImage(const QString& path, int scale) { return LoadFor<QImage>(path, scale); }
 
 }  // namespace pelmora
