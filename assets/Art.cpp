@@ -118,6 +118,18 @@ void VerticalGradient(QPainter& p, const QRectF& r, std::initializer_list<std::p
   p.fillRect(r, g);
 }
 
+void CreamPanel(QPainter& p, const QRectF& panel, double radius) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(20, 10, 40, 90));
+  p.drawRoundedRect(panel.translated(3, 4), radius, radius);
+  QLinearGradient g(panel.topLeft(), panel.bottomLeft());
+  g.setColorAt(0.0, QColor(255, 250, 238));
+  g.setColorAt(1.0, QColor(255, 238, 214));
+  p.setPen(QPen(QColor(222, 170, 110), 3));
+  p.setBrush(g);
+  p.drawRoundedRect(panel, radius, radius);
+}
+
 void Scatter(QPainter& p, Dice& dice, int count, QRectF area, double rMin, double rMax, QColor colour, bool sparkles) {
   p.setPen(Qt::NoPen);
   for (int i = 0; i < count; ++i) {

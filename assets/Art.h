@@ -65,6 +65,9 @@ void Glow(QPainter& p, QPointF centre, double radius, QColor colour);
 // Fills r with a top-to-bottom gradient through the given stops (position 0..1, colour).
 void VerticalGradient(QPainter& p, const QRectF& r, std::initializer_list<std::pair<double, QColor>> stops);
 
+// The cream card with a shadow and a copper rim that the window's panel and the pause are set on.
+void CreamPanel(QPainter& p, const QRectF& panel, double radius);
+
 // Scatters count dots (or sparkles) of radius rMin..rMax over area, their alpha varied.
 void Scatter(QPainter& p, Dice& dice, int count, QRectF area, double rMin, double rMax, QColor colour, bool sparkles);
 

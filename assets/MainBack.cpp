@@ -16,7 +16,6 @@ namespace pelmora::assets {
 namespace {
 
 const QColor kCream(255, 247, 232);
-const QColor kPanelRim(222, 170, 110);
 const QColor kInk(61, 42, 120);
 
 constexpr QRect kFieldBox = ToQRect(layout::kFieldBox);
@@ -70,15 +69,7 @@ void DrawFieldFrame(QPainter& p) {
 
 void DrawPanel(QPainter& p) {
   const QRectF panel(438, 11, 200, 528);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(20, 10, 40, 90));
-  p.drawRoundedRect(panel.translated(3, 4), 18, 18);
-  QLinearGradient g(panel.topLeft(), panel.bottomLeft());
-  g.setColorAt(0.0, QColor(255, 250, 238));
-  g.setColorAt(1.0, QColor(255, 238, 214));
-  p.setPen(QPen(kPanelRim, 3));
-  p.setBrush(g);
-  p.drawRoundedRect(panel, 18, 18);
+  CreamPanel(p, panel, 18);
 
   // The level label's place: little stars either side of "第1关".
   Sparkle(p, QPointF(486, 58), 6, QColor(255, 190, 60));

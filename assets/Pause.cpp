@@ -14,7 +14,6 @@ namespace pelmora::assets {
 namespace {
 
 const QColor kInk(61, 42, 120);
-const QColor kRim(222, 170, 110);
 constexpr double kMiddleX = kFieldW / 2.0;
 
 // Faint piece silhouettes, far apart and still: the board is away, its pieces only hinted.
@@ -50,18 +49,6 @@ void DrawPauseBadge(QPainter& p, QPointF c, double r) {
   p.drawRoundedRect(QRectF(c.x() - gap - w, c.y() - h / 2, w, h), w / 2.5, w / 2.5);
   p.drawRoundedRect(QRectF(c.x() + gap, c.y() - h / 2, w, h), w / 2.5, w / 2.5);
   p.restore();
-}
-
-void DrawPanel(QPainter& p, const QRectF& panel) {
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(20, 10, 40, 90));
-  p.drawRoundedRect(panel.translated(3, 4), 22, 22);
-  QLinearGradient g(panel.topLeft(), panel.bottomLeft());
-  g.setColorAt(0.0, QColor(255, 250, 238));
-  g.setColorAt(1.0, QColor(255, 238, 214));
-  p.setPen(QPen(kRim, 3));
-  p.setBrush(g);
-  p.drawRoundedRect(panel, 22, 22);
 }
 
 // "暂停" and how to go on, on the panel.
@@ -111,7 +98,7 @@ QImage PausePicture(int scale) {
   DrawQuietWallpaper(p);
   const QRectF panel(kMiddleX - 148, 92, 296, 196);
   Glow(p, panel.center(), 190, QColor(150, 120, 255, 40));
-  DrawPanel(p, panel);
+  CreamPanel(p, panel, 22);
   DrawPauseBadge(p, QPointF(panel.center().x(), panel.top()), 30);
   DrawWords(p, panel);
   VerticalGradient(p, QRectF(0, kGroundY, kFieldW, kFieldH - kGroundY), {{0.0, QColor(110, 84, 170)}, {1.0, QColor(84, 60, 140)}});

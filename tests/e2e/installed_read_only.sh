@@ -90,11 +90,7 @@ start_installed_game
 wait_game_window
 click 535 150  # new game
 sleep 1
-while read -r button column; do
-  [ "$button" = score ] && break
-  click "$(column_x "$column")" 300 "$([ "$button" = L ] && echo 1 || echo 3)"
-  sleep 1.8
-done <<<"$plan"
+play_plan "$plan"
 wait_window '^新的记录$'
 keys_to "$WIN" key Return
 wait_gone '^新的记录$' "$WIN"

@@ -130,6 +130,15 @@ click() {
 # The centre of a column of the play field, in client coordinates.
 column_x() { echo $((35 + 1 + 8 + 36 * $1 + 18)); }
 
+# Plays the presses of a plan (lines "L|R column", ending at "score N"), each given time to land.
+play_plan() {
+  while read -r button column; do
+    [ "$button" = score ] && break
+    click "$(column_x "$column")" 300 "$([ "$button" = L ] && echo 1 || echo 3)"
+    sleep 1.8
+  done <<<"$1"
+}
+
 shot() { import -window root "$1"; }
 
 # How many pixels differ between two pictures in a region WxH+X+Y of the client area.

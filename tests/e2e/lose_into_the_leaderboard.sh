@@ -14,11 +14,7 @@ start_game
 wait_main_window
 click 535 150  # new game
 sleep 1
-while read -r button column; do
-  [ "$button" = score ] && break
-  click "$(column_x "$column")" 300 "$([ "$button" = L ] && echo 1 || echo 3)"
-  sleep 1.8
-done <<<"$plan"
+play_plan "$plan"
 
 wait_window '^新的记录$'  # "store it in the leaderboard?"
 keys_to "$WIN" key Return
