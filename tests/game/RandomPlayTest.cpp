@@ -7,6 +7,7 @@
 #include <random>
 
 #include "game/RulesFixture.h"
+#include "view/Layout.h"
 
 namespace pelmora::testing {
 namespace {
@@ -161,7 +162,7 @@ TEST(RandomPlay, ManyThousandFramesKeepTheRules) {
   Game& game = play.game;
   // A pointer anywhere from 20 px left of the field to 24 px right of it, as a column: now and
   // then one beyond the field, which the rules must keep within 0..9.
-  auto anyColumn = [&] { return static_cast<int>(std::floor((static_cast<int>(play.rng() % 420) - 28) / 36.0)); };
+  auto anyColumn = [&] { return static_cast<int>(std::floor((static_cast<int>(play.rng() % 420) - 28) / static_cast<double>(layout::kCell))); };
   // Half of the time the player aims at a column whose bottom matches the hand, so that runs
   // form and the scoring paths are exercised as well as the refusals.
   auto aimedColumn = [&] {

@@ -51,7 +51,7 @@ SpriteStore TestStore() {
   SpriteStore s;
   s.GameMap = Surface(layout::kFieldWidth, layout::kFieldHeight, kBack);
   s.GameMapM = Surface(layout::kFieldWidth, layout::kFieldHeight, kWhite);
-  auto pieces = Figures(36, 36, 8, true, [](int i) { return PieceColour(i + 1); });
+  auto pieces = Figures(layout::kCell, layout::kCell, 8, true, [](int i) { return PieceColour(i + 1); });
   s.GameImages = pieces.sheet;
   s.GameImagesM = pieces.mask;
   auto player = [](std::uint32_t (*colour)(int)) { return Figures(72, 72, 4, false, colour); };
@@ -69,13 +69,13 @@ SpriteStore TestStore() {
       s.Hand2.at(x, y) = kArms2, s.Hand2M.at(x, y) = kBlack;
     }
   auto arrow = [](std::uint32_t c1, std::uint32_t c2, std::array<Surface, 3>& out) {
-    auto a = Figures(36, 36, 1, false, [&](int) { return c1; });
-    auto b = Figures(36, 36, 1, false, [&](int) { return c2; });
+    auto a = Figures(layout::kCell, layout::kCell, 1, false, [&](int) { return c1; });
+    auto b = Figures(layout::kCell, layout::kCell, 1, false, [&](int) { return c2; });
     out = {a.mask, a.sheet, b.sheet};
   };
   arrow(kDown1, kDown2, s.JTDown);
   arrow(kUp1, kUp2, s.JTUp);
-  s.Line = Surface(36, 8, kBlack), s.LineM = Surface(36, 8, kWhite);
+  s.Line = Surface(layout::kCell, 8, kBlack), s.LineM = Surface(layout::kCell, 8, kWhite);
   for (int y = 0; y < 8; ++y) s.Line.at(17, y) = kDash, s.LineM.at(17, y) = kBlack;  // a 1 px dash
   return s;
 }
