@@ -4,7 +4,7 @@
 // (752 x 960, four times the pixels): the argument.
 #include <benchmark/benchmark.h>
 
-#include "effects/Snow.h"
+#include "view/Snow.h"
 #include "game/Frame.h"
 #include "support/QuietPorts.h"
 #include "view/FieldPainter.h"

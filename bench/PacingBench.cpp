@@ -12,7 +12,7 @@
 #include "platform/Random.h"
 #include "support/QuietPorts.h"
 #include "platform/qt/QtDesktop.h"
-#include "shell/FrameDriver.h"
+#include "shell/qt/FrameDriver.h"
 
 namespace {
 

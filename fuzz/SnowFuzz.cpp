@@ -18,7 +18,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "effects/Snow.h"
+#include "view/Snow.h"
 #include "game/GameState.h"
 #include "platform/Random.h"
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "effects/FrmLong.h"
-#include "effects/SingleInstance.h"
+#include "shell/qt/FrmLong.h"
+#include "platform/qt/SingleInstance.h"
 #include "platform/GameFolders.h"
 #include "platform/Random.h"
 #include "platform/SystemFolders.h"
@@ -15,7 +15,7 @@
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtPictures.h"
-#include "shell/GameShell.h"
+#include "shell/qt/GameShell.h"
 
 namespace {
 

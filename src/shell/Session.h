@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "effects/Snow.h"
+#include "view/Snow.h"
 #include "game/Rules.h"
 #include "leaderboard/EnterPxb.h"
 #include "platform/Audio.h"

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "AssetSupport.h"
-#include "effects/Snow.h"
+#include "view/Snow.h"
 #include "game/Frame.h"
 #include "platform/qt/QtPictures.h"
 #include "support/Boards.h"

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "effects/MouseDrive.h"
-#include "leaderboard/FrmPXB.h"
-#include "leaderboard/QtLeaderboardHost.h"
+#include "support/MouseDrive.h"
+#include "leaderboard/qt/FrmPXB.h"
+#include "leaderboard/qt/QtLeaderboardHost.h"
 
 namespace pelmora {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "platform/TextCodec.h"
 #include "platform/qt/QtPictures.h"
-#include "shell/GameShell.h"
+#include "shell/qt/GameShell.h"
 #include "shell/GameFolder.h"
 #include "support/Fakes.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <sstream>
 
-#include "effects/Snow.h"
+#include "view/Snow.h"
 #include "game/RulesFixture.h"
 #include "view/FieldPainter.h"
 #include "view/Layout.h"

@@ -1,6 +1,6 @@
 // The snow overlay: reading a picture set's snow settings, scattering the flakes, and one frame
 // of drift, fall and drawing.
-#include "effects/Snow.h"
+#include "view/Snow.h"
 
 #include <algorithm>
 #include <array>

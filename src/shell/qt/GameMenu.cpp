@@ -1,4 +1,4 @@
-#include "shell/GameMenu.h"
+#include "shell/qt/GameMenu.h"
 
 namespace pelmora {
 

@@ -1,4 +1,4 @@
-#include "effects/SingleInstance.h"
+#include "platform/qt/SingleInstance.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // The snow overlay: its settings, the scattering, one frame of drift and fall, and the drawing.
-#include "effects/Snow.h"
+#include "view/Snow.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <array>
 
-#include "shell/MainControls.h"
+#include "shell/qt/MainControls.h"
 
 namespace pelmora {
 

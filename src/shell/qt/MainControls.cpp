@@ -1,4 +1,4 @@
-#include "shell/MainControls.h"
+#include "shell/qt/MainControls.h"
 
 #include <QMouseEvent>
 #include <QPainter>

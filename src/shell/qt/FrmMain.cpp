@@ -1,4 +1,4 @@
-#include "shell/FrmMain.h"
+#include "shell/qt/FrmMain.h"
 
 #include <QCloseEvent>
 #include <QIcon>

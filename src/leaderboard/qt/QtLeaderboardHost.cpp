@@ -1,9 +1,9 @@
-#include "leaderboard/QtLeaderboardHost.h"
+#include "leaderboard/qt/QtLeaderboardHost.h"
 
 #include <QDate>
 #include <QLocale>
 
-#include "leaderboard/FrmPXB.h"
+#include "leaderboard/qt/FrmPXB.h"
 
 namespace pelmora {
 

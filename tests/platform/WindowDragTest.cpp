@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "effects/MouseDrive.h"
-#include "effects/WindowDrag.h"
+#include "support/MouseDrive.h"
+#include "platform/qt/WindowDrag.h"
 
 namespace pelmora {
 namespace {

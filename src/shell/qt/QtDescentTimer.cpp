@@ -1,4 +1,4 @@
-#include "platform/qt/QtDescentTimer.h"
+#include "shell/qt/QtDescentTimer.h"
 
 #include <algorithm>
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/qt/QtDescentTimer.h"
-#include "shell/FrameDriver.h"
-#include "shell/FrmMain.h"
-#include "shell/GameMenu.h"
+#include "shell/qt/QtDescentTimer.h"
+#include "shell/qt/FrameDriver.h"
+#include "shell/qt/FrmMain.h"
+#include "shell/qt/GameMenu.h"
 #include "shell/Session.h"
 
 namespace pelmora {

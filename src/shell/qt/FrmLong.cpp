@@ -1,4 +1,4 @@
-#include "effects/FrmLong.h"
+#include "shell/qt/FrmLong.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "shell/FrameDriver.h"
+#include "shell/qt/FrameDriver.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "leaderboard/FrmPXB.h"
+#include "leaderboard/qt/FrmPXB.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "effects/WindowDrag.h"
+#include "platform/qt/WindowDrag.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPictures.h"
 #include "view/Layout.h"

@@ -1,4 +1,4 @@
-#include "effects/WindowDrag.h"
+#include "platform/qt/WindowDrag.h"
 
 #include <QMouseEvent>
 #include <QWidget>

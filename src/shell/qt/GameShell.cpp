@@ -1,10 +1,10 @@
 // The Qt shell around the session: the window's signals in, the session's pictures out.
-#include "shell/GameShell.h"
+#include "shell/qt/GameShell.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "leaderboard/QtLeaderboardHost.h"
+#include "leaderboard/qt/QtLeaderboardHost.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtPictures.h"
 #include "view/ControlPanel.h"

@@ -10,7 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "effects/SingleInstance.h"
+#include "platform/qt/SingleInstance.h"
 
 namespace pelmora {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "effects/FrmLong.h"
+#include "shell/qt/FrmLong.h"
 
 namespace pelmora {
 namespace {
