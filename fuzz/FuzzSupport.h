@@ -91,6 +91,16 @@ inline bool Exists(const std::string& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
+// Whether a file named "<path's name>.…" lies beside `path`: a temporary file of its saves.
+inline bool TempFileBeside(const std::string& path) {
+  const std::filesystem::path file(path);
+  const std::string prefix = file.filename().string() + ".";
+  for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+    if (entry.path().filename().string().starts_with(prefix)) return true;
+  }
+  return false;
+}
+
 // The message boxes of the settings reader, answered as a player who gives up at once: Abort to
 // "key not found", OK to "file error". Counts them, and stops the run at any other box, or at an
 // input box, which no reader of a file may show.
@@ -115,6 +125,7 @@ class QuietDialogs final : public Dialogs {
   std::optional<std::string> Input(const std::string& prompt, const std::string&, const std::string&) override {
     Fail("unexpected input box " + Quoted(prompt));
   }
+  void SaveFailed(StoredFile, const SaveError& why) override { Fail("unexpected save failure " + Quoted(why.Path)); }
 };
 
 // FNV-1a: one number from the input, to derive what the input does not spell out.

@@ -40,8 +40,8 @@ PXBList Fitted(PXBList list) {
 
 // Saves `list` and returns the file's bytes, checked.
 std::string Save(const std::string& path, const PXBList& list, const char* when) {
-  FUZZ_CHECK(SavePXB(path, list), std::string(when) + ": the save failed");
-  FUZZ_CHECK(!Exists(PXBTempPath(path)), std::string(when) + ": the save left its temporary file");
+  FUZZ_CHECK(!SavePXB(path, list), std::string(when) + ": the save failed");
+  FUZZ_CHECK(!TempFileBeside(path), std::string(when) + ": the save left its temporary file");
   const std::string image = ReadFile(path);
   FUZZ_CHECK(image.size() == kPXBFileSize,
              std::string(when) + ": the saved file has " + std::to_string(image.size()) + " bytes");
@@ -59,12 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = Scratch::Get().File("data.dat");
   WriteFile(path, bytes);
   // What a save cut short by a crash leaves: another table, which must not be read.
-  WriteFile(PXBTempPath(path), std::string(bytes.rbegin(), bytes.rend()) + "leftover");
+  WriteFile(path + ".0123456789abcdef.tmp", std::string(bytes.rbegin(), bytes.rend()) + "leftover");
 
   const PXBList decoded = DecodePXB(bytes);
   const PXBList loaded = LoadPXB(path);
   FUZZ_CHECK(loaded == decoded, "loading the file differs from decoding its bytes");
-  FUZZ_CHECK(!Exists(PXBTempPath(path)), "loading left the temporary file");
+  FUZZ_CHECK(!TempFileBeside(path), "loading left the temporary file");
   CheckTexts(loaded, "loaded");
 
   const std::string image = Save(path, loaded, "first save");

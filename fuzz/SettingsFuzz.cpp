@@ -238,14 +238,13 @@ void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, st
                    const std::string& value) {
   const Scratch& scratch = Scratch::Get();
   const std::string copy = scratch.File("copy.ini");
-  const std::string temp = scratch.File("me.tmp");
   WriteFile(copy, before);
   const Probe& p = kProbes[which];
   const std::string line = std::string(p.key) + "=" + value;
   const std::optional<std::string> lineBytes = IsValidUtf8(before) ? line : Utf8ToGbk(line);
 
-  const bool written = SetIniValue(copy, temp, p.section, p.key, value);
-  FUZZ_CHECK(!Exists(temp), "the temporary file stayed after a write");
+  const bool written = !SetIniValue(copy, p.section, p.key, value);
+  FUZZ_CHECK(!TempFileBeside(copy), "the temporary file stayed after a write");
   const std::string after = ReadFile(copy);
   if (!lineBytes) {
     FUZZ_CHECK(!written && after == before, "a value that a GBK file cannot hold was written");
@@ -282,8 +281,8 @@ void CheckShutdownWrite(const std::string& before, const StartupSettings& read, 
   user.GameMode = static_cast<std::int16_t>(read.User.GameMode % 4 + 1);
   user.GameMain = static_cast<std::int16_t>(read.User.GameMain % sets + 1);
 
-  FUZZ_CHECK(WriteUserSettings(file, user), "shutdown's write failed");
-  FUZZ_CHECK(!Exists(file.TempPath), "the temporary file stayed after shutdown's write");
+  FUZZ_CHECK(!WriteUserSettings(file, user), "shutdown's write failed");
+  FUZZ_CHECK(!TempFileBeside(file.Path), "the temporary file stayed after shutdown's write");
   const std::string after = ReadFile(file.Path);
   const auto line = [](std::string_view key, const std::string& value) {
     return KeyLine{key, std::string(key) + "=" + value};

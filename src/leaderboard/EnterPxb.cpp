@@ -54,7 +54,7 @@ void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHo
   list[row] = PXBEntry{FitPXBText(name), score, FitPXBText(host.Today())};
 
   // A failed save keeps the old file; the row still shows for this run.
-  if (!host.Save(list)) dialogs.Message(kPXBSaveFailed, kAppTitle, Buttons::Ok, Icon::Exclamation);
+  if (const SaveResult failed = host.Save(list)) dialogs.SaveFailed(StoredFile::Leaderboard, *failed);
   host.ShowLeaderboard(list);
 }
 

@@ -17,8 +17,8 @@ class LeaderboardHost {
   virtual ~LeaderboardHost() = default;
   // Today's date, date only, in the user's short date format (UTF-8).
   virtual std::string Today() = 0;
-  // Writes the table to data.dat; false when it could not.
-  [[nodiscard]] virtual bool Save(const PXBList& list) = 0;
+  // Writes the table to data.dat; why it could not, when it could not.
+  [[nodiscard]] virtual SaveResult Save(const PXBList& list) = 0;
   // Shows the leaderboard window modally; returns when it has been closed.
   virtual void ShowLeaderboard(const PXBList& list) = 0;
 };
@@ -36,11 +36,8 @@ int PlaceFor(std::int32_t score, const PXBList& list);
 // score is not positive or earns no place, and without changing anything when the player
 // declines. Otherwise the rows from the place down move one down (row 10 is dropped), the new
 // row gets today's date, the name (as FitPXBText stores it) and the score, the table is saved,
-// and the leaderboard is shown. When saving fails the player is told first (kPXBSaveFailed, OK,
-// exclamation, caption kAppTitle); the leaderboard is still shown, so the new row is seen this run.
+// and the leaderboard is shown. When saving fails the player is told why first (SaveFailed); the
+// leaderboard is still shown, so the new row is seen this run.
 void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHost& host);
-
-// What the player is told when data.dat could not be saved.
-inline constexpr char kPXBSaveFailed[] = "排行榜无法保存。\n这次的记录只保留到游戏退出为止。";
 
 }  // namespace pelmora

@@ -7,7 +7,8 @@
 #include <cerrno>
 
 #include "platform/Paths.h"
-#include "platform/ReplaceFile.h"
+#include "platform/AtomicSave.h"
+#include "platform/NativeFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -139,13 +140,18 @@ PXBList DecodePXB(std::string_view bytes) {
 }
 
 PXBList LoadPXB(const std::string& path) {
-  RemoveStaleTempFile(PXBTempPath(path));
-  // O_NONBLOCK: a pipe or device put in the file's place must not hang the start.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  RemoveLeftoverTempFiles(path);
+  // O_NONBLOCK: a pipe or device put in the file's place must not hang the start (Windows has
+  // no such files in a folder).
+#ifdef O_NONBLOCK
+  const int fd = OpenFile(path, O_RDONLY | O_NONBLOCK);
+#else
+  const int fd = OpenFile(path, O_RDONLY);
+#endif
   if (fd < 0) {
     if (errno == ENOENT) {
       // O_EXCL: never truncate a file that appeared meanwhile or could not be opened for reading.
-      const int created = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      const int created = OpenFile(path, O_WRONLY | O_CREAT | O_EXCL);
       if (created >= 0) ::close(created);
     }
     return DecodePXB({});
@@ -155,10 +161,8 @@ PXBList LoadPXB(const std::string& path) {
   return DecodePXB(bytes);
 }
 
-std::string PXBTempPath(const std::string& path) { return path + ".tmp"; }
-
-bool SavePXB(const std::string& path, const PXBList& list) {
-  return ReplaceFile(path, PXBTempPath(path), EncodePXB(list));
+SaveResult SavePXB(const std::string& path, const PXBList& list) {
+  return SaveFileAtomically(path, EncodePXB(list));
 }
 
 }  // namespace pelmora

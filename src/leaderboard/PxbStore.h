@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/AtomicSave.h"
+
 namespace pelmora {
 
 struct PXBEntry {
@@ -55,15 +57,12 @@ std::string PXBPath(const std::string& gameFolder);
 
 // Reads the data.dat at `path`. A missing file reads as ten empty rows and leaves an empty file
 // behind (when the folder allows it); a file that cannot be read reads as what could be read.
-// A temporary file left beside it by a save that a crash cut short is removed, never read.
+// Temporary files that saves cut short by a crash left are removed, never read.
 PXBList LoadPXB(const std::string& path);
 
-// Replaces data.dat with the table through PXBTempPath(path) with ReplaceFile: the old file stays
-// whole until the new one is complete, a read-only data.dat is refused and a writable one keeps
-// its permissions. Returns false, leaving the old file as it was, when any step fails.
-[[nodiscard]] bool SavePXB(const std::string& path, const PXBList& list);
-
-// The temporary file of a save: "data.dat.tmp" beside data.dat.
-std::string PXBTempPath(const std::string& path);
+// Replaces data.dat with the table through SaveFileAtomically: the old file stays whole until
+// the new one is complete, a read-only data.dat is refused and a writable one keeps its
+// permissions. Fails, leaving the old file as it was, when any step fails.
+[[nodiscard]] SaveResult SavePXB(const std::string& path, const PXBList& list);
 
 }  // namespace pelmora

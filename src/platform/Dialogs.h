@@ -5,11 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "platform/AtomicSave.h"
+
 namespace pelmora {
 
 enum class Buttons { Ok, OkCancel, YesNo, AbortRetryIgnore };
 enum class Icon { None, Question, Exclamation, Warning };
 enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
+// The player's files a save can fail on.
+enum class StoredFile { Settings, Leaderboard };
 
 class Dialogs {
  public:
@@ -19,6 +23,9 @@ class Dialogs {
   // Returns the entered text, or nothing when the player cancelled.
   virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                            const std::string& defaultText) = 0;
+  // Tells the player, in a box with OK, that `file` could not be saved and why; what they keep
+  // (the old settings; this run's records until exit) is part of the message.
+  virtual void SaveFailed(StoredFile file, const SaveError& why) = 0;
 };
 
 }  // namespace pelmora

@@ -4,10 +4,12 @@
 
 #include <cstdio>
 
+#include "platform/NativeFile.h"
+
 namespace pelmora {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+  std::FILE* f = OpenStdFile(path, "rb");
   if (f == nullptr) return std::nullopt;
   std::string bytes;
   // Sized once up front: growing by doubling would hold twice a big file for a moment.

@@ -1,6 +1,10 @@
 #include "platform/GameFolders.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+
+#include "platform/NativeFile.h"
 
 namespace pelmora {
 
@@ -13,9 +17,9 @@ constexpr char kSettingsName[] = "VornPGame.ini";
 // `folder`/`name` without "." and ".." steps or a trailing separator. Lexical only: the folder
 // of the executable comes with its links resolved, so ".." from it is the real parent.
 std::string Join(const std::string& folder, const std::string& name) {
-  fs::path p = (fs::path(folder) / name).lexically_normal();
+  fs::path p = (FsPath(folder) / FsPath(name)).lexically_normal();
   if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
-  return p.string();
+  return Utf8Path(p);
 }
 
 bool HoldsImages(const FolderFiles& files, const std::string& folder) {
@@ -35,13 +39,53 @@ std::string FindGameFolder(const std::string& exeFolder, const FolderFiles& file
 // An XDG base folder: the variable when it holds an absolute path (anything else is ignored, as
 // the XDG rules say), else `fallback` under an absolute HOME; nothing without either.
 std::optional<std::string> BaseFolder(const Environment& env, const char* variable, const char* fallback) {
-  const auto usable = [](const std::optional<std::string>& v) { return v && fs::path(*v).is_absolute(); };
+  const auto usable = [](const std::optional<std::string>& v) { return v && FsPath(*v).is_absolute(); };
   if (const auto value = env.Get(variable); usable(value)) return Join(*value, ".");
-  if (const auto home = env.Get("HOME"); usable(home)) return Join(*home, fallback);
+  if (const auto home = env.Get("HOME"); usable(home) && fallback) return Join(*home, fallback);
   return std::nullopt;
 }
 
-std::string Parent(const std::string& file) { return fs::path(file).parent_path().string(); }
+// Where an installed game keeps the player's settings and scores, and what to tell the player
+// when there is no such place.
+struct PlayerFolders {
+  std::optional<std::string> settings;
+  std::optional<std::string> data;
+  const char* missing;
+};
+
+#ifdef _WIN32
+// Windows keeps both in the player's roaming application data: %APPDATA%\Pelmora.
+PlayerFolders FindPlayerFolders(const Environment& env) {
+  auto folder = BaseFolder(env, "APPDATA", nullptr);
+  if (folder) folder = Join(*folder, "Pelmora");
+  return {folder, folder, "找不到玩家的应用数据文件夹（环境变量 APPDATA）。"};
+}
+
+// A game in a Program Files folder is installed, even when an administrator could write there.
+bool UnderProgramFiles(const std::string& exeFolder, const Environment& env) {
+  for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+    const auto root = BaseFolder(env, variable, nullptr);
+    if (!root) continue;
+    const auto [end, unused] = std::mismatch(root->begin(), root->end(), exeFolder.begin(), exeFolder.end(),
+                                             [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+    if (end == root->end()) return true;
+  }
+  return false;
+}
+#else
+// The XDG base folders, each with its own folder pelmora/.
+PlayerFolders FindPlayerFolders(const Environment& env) {
+  auto settings = BaseFolder(env, "XDG_CONFIG_HOME", ".config");
+  auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
+  if (settings) settings = Join(*settings, "pelmora");
+  if (data) data = Join(*data, "pelmora");
+  return {settings, data, "找不到玩家的主文件夹（环境变量 HOME）。"};
+}
+
+bool UnderProgramFiles(const std::string&, const Environment&) { return false; }
+#endif
+
+std::string Parent(const std::string& file) { return Utf8Path(FsPath(file).parent_path()); }
 
 std::string LossMessage(const std::string& problem, bool settingsLost, bool scoresLost) {
   const char* what = settingsLost && scoresLost ? "设置和成绩" : settingsLost ? "设置" : "成绩";
@@ -61,26 +105,26 @@ GameFolders PortableGameFolders(const std::string& gameFolder) {
 }
 
 GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env) {
-  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder)) return PortableGameFolders(exeFolder);
+  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder) && !UnderProgramFiles(exeFolder, env))
+    return PortableGameFolders(exeFolder);
 
   GameFolders f;
   f.Mode = FolderMode::Installed;
   f.GameFolder = FindGameFolder(exeFolder, files);
   f.MusicFolders = {Join(f.GameFolder, "media")};
-  const auto config = BaseFolder(env, "XDG_CONFIG_HOME", ".config");
-  const auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
-  if (config) {
-    f.SettingsToSave = f.SettingsToRead = Join(*config, std::string("pelmora/") + kSettingsName);
+  const PlayerFolders player = FindPlayerFolders(env);
+  if (player.settings) {
+    f.SettingsToSave = f.SettingsToRead = Join(*player.settings, kSettingsName);
   } else {
     f.SettingsToRead = Join(f.GameFolder, kSettingsName);
   }
-  if (data) {
-    f.LeaderboardFile = Join(*data, "pelmora/data.dat");
+  if (player.data) {
+    f.LeaderboardFile = Join(*player.data, "data.dat");
     // A game folder installed as the player's own data folder must not list its music twice.
-    const std::string media = Join(*data, "pelmora/media");
+    const std::string media = Join(*player.data, "media");
     if (media != f.MusicFolders.front()) f.MusicFolders.push_back(media);
   }
-  if (!config || !data) f.Message = LossMessage("找不到玩家的主文件夹（环境变量 HOME）。", !config, !data);
+  if (!player.settings || !player.data) f.Message = LossMessage(player.missing, !player.settings, !player.data);
   return f;
 }
 

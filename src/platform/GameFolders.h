@@ -13,6 +13,10 @@
 // $XDG_DATA_HOME/pelmora/media/. Running as root changes nothing: an executable in /usr/games has
 // no images/ beside it, so the game never writes into a system installation.
 //
+// On Windows the player's files of an installed game all live in %APPDATA%\Pelmora\ (settings,
+// data.dat, media\), and a game under a Program Files folder is always installed: an
+// administrator could write there, but the game must not keep one player's files for everyone.
+//
 // Every path here is a native path of this system without a trailing separator, ready to be
 // joined with the game's backslash names by GamePath (platform/Paths.h).
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/AtomicSave.h"
 #include "platform/Dialogs.h"
 
 namespace pelmora {
@@ -42,14 +43,14 @@ std::string GetIniValue(const std::string& path, std::string_view section, std::
 // rewrite would turn into valid UTF-8 while it holds other non-ASCII text gets one more line,
 // "TextEncoding=简体中文(GBK)" in GBK, at its end, so that every other line still reads as GBK.
 //
-// The new text replaces the file through `tempPath` ("me.tmp", in the same folder) with
-// ReplaceFile, so a crash or a full disk never leaves a half-written settings file. Returns false,
-// with `path` untouched and no temporary file left, when `path` is missing (it is not created),
-// when the key line has no GBK form for a GBK file, or when ReplaceFile refuses or fails (a
-// read-only file or folder, a link, a write error). Shows nothing: the caller decides what to
+// The new text replaces the file with SaveFileAtomically, so a crash or a full disk never leaves
+// a half-written settings file. Fails, with `path` untouched and no temporary file left, when
+// `path` cannot be read (a missing file is not created: Unreadable), when the key line has no GBK
+// form for a GBK file (NotEncodable), or when SaveFileAtomically refuses or fails (a read-only
+// file or folder, a link to nothing, a write error). Shows nothing: the caller decides what to
 // tell the player.
-[[nodiscard]] bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
-                               std::string_view key, std::string_view valueText);
+[[nodiscard]] SaveResult SetIniValue(const std::string& path, std::string_view section, std::string_view key,
+                                     std::string_view valueText);
 
 struct IniSetting {
   std::string Key;
@@ -58,9 +59,9 @@ struct IniSetting {
 
 // The same edits as one SetIniValue per setting, in their order, made in memory and stored with
 // a single replacement: the file is afterwards wholly old or wholly new, never half of each.
-// Returns false, with the file untouched, when any edit or the replacement fails.
-[[nodiscard]] bool SetIniValues(const std::string& path, const std::string& tempPath, std::string_view section,
-                                std::span<const IniSetting> settings);
+// Fails, with the file untouched, when any edit or the replacement fails.
+[[nodiscard]] SaveResult SetIniValues(const std::string& path, std::string_view section,
+                                      std::span<const IniSetting> settings);
 
 // The stored forms of values: booleans as "True"/"False", integers in decimal.
 std::string IniText(bool value);

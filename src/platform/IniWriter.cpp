@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/AtomicSave.h"
 #include "platform/FileBytes.h"
 #include "platform/IniFile.h"
-#include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
@@ -110,7 +110,10 @@ Rewrite RewriteLines(std::string_view bytes, const FileText& file, std::string_v
 std::optional<std::string> EditText(std::string_view bytes, std::string_view section, const IniSetting& setting) {
   const FileText file(bytes);
   const std::optional<std::string> keyLine = file.Encode(setting.Key + "=" + setting.Value);
-  const std::optional<std::string> header = file.Encode("[" + std::string(section) + "]");
+  // Built by appending: GCC 12 for Windows warns falsely (-Wrestrict) about "[" + section.
+  std::string headerText = "[";
+  headerText.append(section).append("]");
+  const std::optional<std::string> header = file.Encode(headerText);
   if (!keyLine || !header) return std::nullopt;
   Rewrite rewrite = RewriteLines(bytes, file, section, setting.Key, *keyLine);
   // Without its section the key would be stored nowhere the reader looks.
@@ -122,21 +125,22 @@ std::optional<std::string> EditText(std::string_view bytes, std::string_view sec
 
 }  // namespace
 
-bool SetIniValues(const std::string& path, const std::string& tempPath, std::string_view section,
-                  std::span<const IniSetting> settings) {
+SaveResult SetIniValues(const std::string& path, std::string_view section, std::span<const IniSetting> settings) {
   // A missing settings file is not created: a save must not invent a file without the rest of
   // the settings.
   std::optional<std::string> text = ReadFileBytes(path);
+  if (!text) return SaveError{SaveProblem::Unreadable, path};
   for (const IniSetting& setting : settings) {
     if (text) text = EditText(*text, section, setting);
   }
-  return text && ReplaceFile(path, tempPath, *text);
+  if (!text) return SaveError{SaveProblem::NotEncodable, path};
+  return SaveFileAtomically(path, *text);
 }
 
-bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
-                 std::string_view key, std::string_view valueText) {
+SaveResult SetIniValue(const std::string& path, std::string_view section, std::string_view key,
+                       std::string_view valueText) {
   const IniSetting setting{std::string(key), std::string(valueText)};
-  return SetIniValues(path, tempPath, section, {&setting, 1});
+  return SetIniValues(path, section, {&setting, 1});
 }
 
 }  // namespace pelmora

@@ -3,11 +3,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/NativeFile.h"
 
 namespace pelmora {
 
@@ -62,41 +67,69 @@ bool CopyAll(int from, int to) {
 
 bool SystemFolderFiles::IsDirectory(const std::string& path) const {
   std::error_code ec;
-  return fs::is_directory(path, ec);
+  return fs::is_directory(FsPath(path), ec);
 }
 
 bool SystemFolderFiles::Exists(const std::string& path) const {
   std::error_code ec;
-  return fs::exists(fs::symlink_status(path, ec));
+  return fs::exists(fs::symlink_status(FsPath(path), ec));
 }
+
+#ifdef _WIN32
+
+// The read-only attribute says nothing about a folder's permissions: only making a file tells.
+bool SystemFolderFiles::CanWriteFolder(const std::string& path) const {
+  const fs::path probe = FsPath(path) / L"pelmora-write-probe.tmp";
+  const HANDLE h = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  ::CloseHandle(h);
+  return true;
+}
+
+// Folders on Windows take their permissions from the folder they are made in.
+static bool MakeFolder(const fs::path& folder) { return ::CreateDirectoryW(folder.c_str(), nullptr); }
+
+std::optional<std::string> SystemEnvironment::Get(const std::string& name) const {
+  const wchar_t* value = ::_wgetenv(FsPath(name).c_str());
+  if (value == nullptr) return std::nullopt;
+  return Utf8Path(fs::path(value));
+}
+
+#else
 
 bool SystemFolderFiles::CanWriteFolder(const std::string& path) const {
   return ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
+static bool MakeFolder(const fs::path& folder) { return ::mkdir(folder.c_str(), 0700) == 0; }
+
+std::optional<std::string> SystemEnvironment::Get(const std::string& name) const {
+  if (const char* value = std::getenv(name.c_str())) return std::string(value);
+  return std::nullopt;
+}
+
+#endif
+
 bool SystemFolderFiles::MakeDirectories(const std::string& path) {
   fs::path partial;
-  for (const fs::path& part : fs::path(path)) {
+  for (const fs::path& part : FsPath(path)) {
     partial /= part;
-    ::mkdir(partial.c_str(), 0700);  // existing steps simply fail; the result is checked below
+    MakeFolder(partial);  // existing steps simply fail; the result is checked below
   }
   return IsDirectory(path);
 }
 
 bool SystemFolderFiles::CopyFileBytes(const std::string& from, const std::string& to) {
-  Descriptor in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor in(OpenFile(from, O_RDONLY));
   if (in.get() < 0) return false;
   // O_EXCL: an existing file (or a link of that name) is never replaced.
-  Descriptor out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  Descriptor out(OpenFile(to, O_WRONLY | O_CREAT | O_EXCL));
   if (out.get() < 0) return false;
   if (CopyAll(in.get(), out.get()) && out.Close()) return true;
-  ::unlink(to.c_str());
+  std::error_code ec;
+  fs::remove(FsPath(to), ec);
   return false;
-}
-
-std::optional<std::string> SystemEnvironment::Get(const std::string& name) const {
-  if (const char* value = std::getenv(name.c_str())) return std::string(value);
-  return std::nullopt;
 }
 
 }  // namespace pelmora

@@ -1,6 +1,8 @@
 #include "platform/TextCodec.h"
 
+#ifndef _WIN32
 #include <iconv.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -39,6 +41,8 @@ bool IsValidUtf8(std::string_view s) {
   }
   return true;
 }
+
+#ifndef _WIN32  // Windows converts with its own code page 936 (TextCodecWin.cpp)
 
 namespace {
 
@@ -161,6 +165,8 @@ std::string GbkToUtf8(std::string_view gbk) {
 std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
   return Convert("GBK", "UTF-8", utf8);
 }
+
+#endif
 
 std::string DecodeSettingsText(std::string_view bytes) {
   return IsValidUtf8(bytes) ? std::string(bytes) : GbkToUtf8(bytes);

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/NativeFile.h"
 #include "platform/Paths.h"
 
 namespace pelmora {
@@ -33,10 +34,10 @@ struct Track {
 void AddOrdinaryFiles(const std::filesystem::path& folder, std::vector<Track>& tracks) {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
+    std::string name = Utf8Path(it->path().filename());
     std::error_code typeError;
     if (name.starts_with('.') || !it->is_regular_file(typeError)) continue;
-    tracks.push_back({std::move(name), it->path().string()});
+    tracks.push_back({std::move(name), Utf8Path(it->path())});
   }
 }
 
@@ -53,7 +54,7 @@ void Music::ScanMediaFolder() { ScanMediaFolders({GamePath(folder_, "\\media\\")
 
 void Music::ScanMediaFolders(const std::vector<std::string>& folders) {
   std::vector<Track> tracks;
-  for (const std::string& folder : folders) AddOrdinaryFiles(folder, tracks);
+  for (const std::string& folder : folders) AddOrdinaryFiles(FsPath(folder), tracks);
   // The listing order of the file system is arbitrary, so sorting keeps the list (and which
   // files make the cut) the same from run to run.
   std::stable_sort(tracks.begin(), tracks.end(), [](const Track& a, const Track& b) { return a.name < b.name; });

@@ -63,9 +63,9 @@ void Session::Shutdown() {
   io_.loop.Stop();
   io_.timer.StopCountdown();
   // Without a folder for them (told at start-up already) the settings have nowhere to go.
-  if (!where_.SettingsToSave.empty() && !WriteUserSettings(SettingsFile(where_.SettingsToSave), settings_)) {
-    io_.dialogs.Message("游戏设置无法保存到 " + where_.SettingsToSave + "。\n下次启动时将使用原来的设置。", kAppTitle,
-                        Buttons::Ok, Icon::Exclamation);
+  if (!where_.SettingsToSave.empty()) {
+    if (const SaveResult failed = WriteUserSettings(SettingsFile(where_.SettingsToSave), settings_))
+      io_.dialogs.SaveFailed(StoredFile::Settings, *failed);
   }
   if (io_.endProcess) io_.endProcess();
 }

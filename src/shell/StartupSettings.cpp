@@ -1,17 +1,14 @@
 #include "shell/StartupSettings.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
-#include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
 
 namespace pelmora {
 
-SettingsFile::SettingsFile(std::string path)
-    : Path(std::move(path)), TempPath(std::filesystem::path(Path).replace_filename("me.tmp").string()) {}
+SettingsFile::SettingsFile(std::string path) : Path(std::move(path)) {}
 
 std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\VornPGame.ini"); }
 
@@ -83,7 +80,7 @@ std::vector<PictureSet> ReadPictureSets(const std::string& path, const std::stri
 }  // namespace
 
 StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string& gameFolder, Dialogs& dialogs) {
-  RemoveStaleTempFile(file.TempPath);
+  RemoveLeftoverTempFiles(file.Path);
   StartupSettings result;
   result.User = ShippedUserSettings();
   ReadUserSettings(file.Path, dialogs, result.User);
@@ -93,14 +90,14 @@ StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string&
   return result;
 }
 
-bool WriteUserSettings(const SettingsFile& file, const UserSettings& user) {
+SaveResult WriteUserSettings(const SettingsFile& file, const UserSettings& user) {
   // One replacement for all six: a save cut short leaves the old settings, never half of each.
   const IniSetting values[] = {
       {"MediaON", IniBoolText(user.MediaON)}, {"MediaMax", IniText(user.MediaMax)},
       {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
       {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
   };
-  return SetIniValues(file.Path, file.TempPath, "UserSet", values);
+  return SetIniValues(file.Path, "UserSet", values);
 }
 
 }  // namespace pelmora

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/GameState.h"
+#include "platform/AtomicSave.h"
 #include "platform/Dialogs.h"
 
 namespace pelmora {
@@ -27,12 +28,10 @@ struct StartupSettings {
   std::vector<PictureSet> Sets;  // Sets[i - 1] is picture set i
 };
 
-// The player's settings file and the temporary file its writer renames over it: "me.tmp" in the
-// same folder, so that the rename is atomic. The file may live apart from the game folder.
+// The player's settings file. It may live apart from the game folder.
 struct SettingsFile {
   explicit SettingsFile(std::string path);
-  std::string Path;      // e.g. "<game folder>/VornPGame.ini"
-  std::string TempPath;  // "me.tmp" beside it
+  std::string Path;  // e.g. "<game folder>/VornPGame.ini"
 };
 
 // "<game folder>\VornPGame.ini", where the game keeps its settings when it is given no other place.
@@ -42,8 +41,8 @@ std::string SettingsPath(const std::string& gameFolder);
 UserSettings ShippedUserSettings();
 std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 
-// Reads the six user settings (in their order) and the picture-set list from `file`, whose
-// temporary file, when a crash left one, is removed first and never read. The picture-set
+// Reads the six user settings (in their order) and the picture-set list from `file`; temporary
+// files of its saves that a crash left are removed first and never read. The picture-set
 // folders are `gameFolder` followed directly by each stored MenuPath. What is read is corrected:
 //  - a value that is empty or not a number keeps the shipped value;
 //  - GameMode outside 1..4 becomes 1; MediaMax is kept within 0..100;
@@ -56,8 +55,7 @@ StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string&
 constexpr int kMaxPictureSets = 100;
 
 // Writes the six user settings to section "UserSet" in their fixed order, with one replacement
-// of the file (SetIniValues). Returns false, with the file as it was, when they could not be
-// written.
-[[nodiscard]] bool WriteUserSettings(const SettingsFile& file, const UserSettings& user);
+// of the file (SetIniValues). Fails, with the file as it was, when they could not be written.
+[[nodiscard]] SaveResult WriteUserSettings(const SettingsFile& file, const UserSettings& user);
 
 }  // namespace pelmora

@@ -22,9 +22,9 @@ int main(int argc, char** argv) {
   const SettingsFile settings(path);
   for (long n = 0;; ++n) {
     const bool a = n % 2 == 0;
-    const bool saved = kind == "pxb" ? SavePXB(path, a ? testing::SavedListA() : testing::SavedListB())
-                                     : WriteUserSettings(settings, a ? testing::SavedUserA() : testing::SavedUserB());
-    if (!saved) {
+    const SaveResult failed = kind == "pxb" ? SavePXB(path, a ? testing::SavedListA() : testing::SavedListB())
+                                            : WriteUserSettings(settings, a ? testing::SavedUserA() : testing::SavedUserB());
+    if (failed) {
       std::fprintf(stderr, "save %ld of %s failed\n", n, path.c_str());
       return 1;
     }

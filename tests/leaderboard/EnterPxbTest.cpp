@@ -25,11 +25,11 @@ struct FakeHost : LeaderboardHost {
   std::vector<bool> saveResults;
 
   std::string Today() override { return today; }
-  bool Save(const PXBList& list) override {
+  SaveResult Save(const PXBList& list) override {
     saved.push_back(list);
-    const bool ok = path.empty() || SavePXB(path, list);
-    saveResults.push_back(ok);
-    return ok;
+    const SaveResult failed = path.empty() ? std::nullopt : SavePXB(path, list);
+    saveResults.push_back(!failed);
+    return failed;
   }
   void ShowLeaderboard(const PXBList& list) override { shown.push_back(list); }
 };
@@ -185,7 +185,7 @@ TEST_F(EnterPXBTest, FailedSaveIsToldKeepsTheOldFileAndStillShowsTheNewRow) {
   TempFolder folder;
   host.path = folder.File("data.dat");
   PXBList list = Table({300, 200});
-  ASSERT_TRUE(SavePXB(host.path, list));
+  ASSERT_EQ(SavePXB(host.path, list), std::nullopt);
   const std::string old = testing::ReadBytes(host.path);
   namespace fs = std::filesystem;
   fs::permissions(host.path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -194,11 +194,10 @@ TEST_F(EnterPXBTest, FailedSaveIsToldKeepsTheOldFileAndStillShowsTheNewRow) {
   EnterPXB(400, list, dialogs, host);
   EXPECT_EQ(host.saveResults, std::vector<bool>{false});
   EXPECT_EQ(testing::ReadBytes(host.path), old);
-  ASSERT_EQ(dialogs.messages.size(), 2u);  // the offer, then the failure
-  EXPECT_EQ(dialogs.messages[1].text, "排行榜无法保存。\n这次的记录只保留到游戏退出为止。");
-  EXPECT_EQ(dialogs.messages[1].caption, "Pelmora2.0.0");
-  EXPECT_EQ(dialogs.messages[1].buttons, Buttons::Ok);
-  EXPECT_EQ(dialogs.messages[1].icon, Icon::Exclamation);
+  EXPECT_EQ(dialogs.messages.size(), 1u);  // the offer; the failure is told with its reason
+  ASSERT_EQ(dialogs.saveFailures.size(), 1u);
+  EXPECT_EQ(dialogs.saveFailures[0].first, StoredFile::Leaderboard);
+  EXPECT_EQ(dialogs.saveFailures[0].second, (SaveError{SaveProblem::ReadOnly, host.path}));
   ASSERT_EQ(host.shown.size(), 1u);
   EXPECT_EQ(host.shown[0][0], (PXBEntry{"张三", 400, "2024/5/3"}));
   EXPECT_EQ(list[0].Name, "张三");

@@ -218,7 +218,7 @@ TEST_F(FrmPXBTest, HostSavesToTheDataDatItIsGiven) {
   ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("player")));
   const std::string pxbPath = (folder.Path() + QStringLiteral("/player/data.dat")).toStdString();
   QtLeaderboardHost host(&owner, folder.Path(), pxbPath);
-  ASSERT_TRUE(host.Save(ThreeRows()));
+  ASSERT_EQ(host.Save(ThreeRows()), std::nullopt);
   EXPECT_EQ(LoadPXB(pxbPath), ThreeRows());
   EXPECT_FALSE(QFile::exists(folder.Path() + QStringLiteral("/data.dat")));
   EXPECT_FALSE(host.Today().empty());

@@ -1,6 +1,7 @@
 // The session on its own: new game and its question, the music, exit and the settings saved,
 // help, and a lost game's score handed to the leaderboard.
 #include "shell/SessionFixture.h"
+#include "platform/Paths.h"
 #include "view/Layout.h"
 
 namespace pelmora::testing {
@@ -129,11 +130,13 @@ TEST_F(SessionFlow, ExitEndsTheGameAndSavesTheSixSettings) {
 }
 
 TEST_F(SessionFlow, AFailedSaveIsToldOnceAndTheGameStillEnds) {
-  fs::create_directory(folder.Path() / "me.tmp");  // the writer's temporary file cannot be made
-  fs::create_directory(folder.Path() / "me.tmp" / "x");
+  const std::string ini = GamePath(folder.Text(), "\\VornPGame.ini");
+  fs::permissions(ini, fs::perms::owner_read);  // marked read-only while the game ran
   session->Shutdown();  // the window closes
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_THAT(dialogs.messages[0].text, HasSubstr("VornPGame.ini"));
+  ASSERT_EQ(dialogs.saveFailures.size(), 1u);
+  EXPECT_EQ(dialogs.saveFailures[0].first, StoredFile::Settings);
+  EXPECT_EQ(dialogs.saveFailures[0].second, (SaveError{SaveProblem::ReadOnly, ini}));
+  EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(ended, 1);
 }
 

@@ -94,6 +94,9 @@ struct FakeDialogs : Dialogs {
     for (const auto& m : messages) out.push_back(m.caption + ": " + m.text);
     return out;
   }
+  std::vector<std::pair<StoredFile, SaveError>> saveFailures;
+  void SaveFailed(StoredFile file, const SaveError& why) override { saveFailures.emplace_back(file, why); }
+
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                    const std::string&) override {
     prompts.push_back(prompt + "|" + title);
@@ -132,7 +135,7 @@ struct FakeHost : LeaderboardHost {
   int shown = 0;
   PXBList lastShown{};
   std::string Today() override { return "2026/12/7"; }
-  bool Save(const PXBList&) override { return true; }
+  SaveResult Save(const PXBList&) override { return std::nullopt; }
   void ShowLeaderboard(const PXBList& list) override {
     ++shown;
     lastShown = list;

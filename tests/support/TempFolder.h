@@ -2,11 +2,10 @@
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
 // of the test, plus small file helpers for byte-exact checks.
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -15,9 +14,13 @@ namespace pelmora::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelmora-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    // A name nobody else has: create_directory says whether this call made the folder.
+    std::random_device random;
+    for (int tries = 0; tries < 100; ++tries) {
+      path_ = std::filesystem::temp_directory_path() / ("pelmora-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(path_)) return;
+    }
+    throw std::runtime_error("no fresh temporary folder");
   }
   ~TempFolder() {
     std::error_code ignored;

@@ -14,7 +14,7 @@ std::string QtLeaderboardHost::Today() {
   return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-bool QtLeaderboardHost::Save(const PXBList& list) {
+SaveResult QtLeaderboardHost::Save(const PXBList& list) {
   return SavePXB(pxbPath_, list);
 }
 

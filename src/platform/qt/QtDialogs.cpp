@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <vector>
 
+#include "platform/AppInfo.h"
+
 namespace pelmora {
 
 namespace {
@@ -81,6 +83,33 @@ std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std
   dialog.setInputMode(QInputDialog::TextInput);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.textValue().toStdString();
+}
+
+namespace {
+
+// Why a save failed, in the player's words.
+QString Reason(const SaveError& why) {
+  const QString path = QString::fromStdString(why.Path);
+  switch (why.Problem) {
+    case SaveProblem::DanglingLink: return QStringLiteral("该文件是一个链接，它指向的文件不存在：%1").arg(path);
+    case SaveProblem::NotAFile: return QStringLiteral("%1 不是普通文件。").arg(path);
+    case SaveProblem::ReadOnly: return QStringLiteral("%1 是只读文件。").arg(path);
+    case SaveProblem::CannotCreate: return QStringLiteral("无法在文件夹 %1 中创建文件。").arg(path);
+    case SaveProblem::CannotWrite: return QStringLiteral("无法写入 %1（磁盘可能已满）。").arg(path);
+    case SaveProblem::CannotReplace: return QStringLiteral("无法替换 %1。").arg(path);
+    case SaveProblem::NotEncodable: return QStringLiteral("%1 的编码无法保存其中的文字。").arg(path);
+    case SaveProblem::Unreadable: return QStringLiteral("无法读取 %1。").arg(path);
+  }
+  return path;
+}
+
+}  // namespace
+
+void QtDialogs::SaveFailed(StoredFile file, const SaveError& why) {
+  const QString text = file == StoredFile::Settings
+                           ? QStringLiteral("游戏设置无法保存：%1\n下次启动时将使用原来的设置。").arg(Reason(why))
+                           : QStringLiteral("排行榜无法保存：%1\n这次的记录只保留到游戏退出为止。").arg(Reason(why));
+  Message(text.toStdString(), kAppTitle, Buttons::Ok, Icon::Exclamation);
 }
 
 }  // namespace pelmora

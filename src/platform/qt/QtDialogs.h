@@ -14,6 +14,7 @@ class QtDialogs final : public Dialogs {
   Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText) override;
+  void SaveFailed(StoredFile file, const SaveError& why) override;
 
  private:
   QPointer<QWidget> owner_;
