@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream lintian
+  g++-mingw-w64-x86-64-posix wine wine64 googletest
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything with warnings as errors and runs every test:
 # the whole suite (widget tests offscreen, window tests under Xvfb), then the pure core's
 # tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and last half a minute of
-# fuzzing for each reader of a file that comes from players' hands (scripts/fuzz.sh).
+# fuzzing for each reader of a file that comes from players' hands (scripts/fuzz.sh), and last the
+# pure core's tests built for Windows and run under Wine (scripts/windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -18,3 +19,5 @@ cmake --build build-sanitize --parallel "$jobs"
 ctest --test-dir build-sanitize --output-on-failure --parallel "$jobs"
 
 scripts/fuzz.sh 30
+
+scripts/windows.sh

@@ -19,7 +19,8 @@ constexpr char kSettingsName[] = "VornPGame.ini";
 std::string Join(const std::string& folder, const std::string& name) {
   fs::path p = (FsPath(folder) / FsPath(name)).lexically_normal();
   if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
-  return Utf8Path(p);
+  const std::u8string generic = p.generic_u8string();
+  return std::string(generic.begin(), generic.end());
 }
 
 bool HoldsImages(const FolderFiles& files, const std::string& folder) {
@@ -36,10 +37,18 @@ std::string FindGameFolder(const std::string& exeFolder, const FolderFiles& file
   return Join(exeFolder, ".");
 }
 
+// Absolute as either system writes it: "/…", "C:\\…" or "C:/…", "\\\\server\\…". Told by the text
+// alone, so that each system's rules can be tried on the other.
+bool IsAbsolute(std::string_view path) {
+  const auto separator = [](char c) { return c == '/' || c == '\\'; };
+  if (!path.empty() && separator(path[0])) return true;
+  return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' && separator(path[2]);
+}
+
 // An XDG base folder: the variable when it holds an absolute path (anything else is ignored, as
 // the XDG rules say), else `fallback` under an absolute HOME; nothing without either.
 std::optional<std::string> BaseFolder(const Environment& env, const char* variable, const char* fallback) {
-  const auto usable = [](const std::optional<std::string>& v) { return v && FsPath(*v).is_absolute(); };
+  const auto usable = [](const std::optional<std::string>& v) { return v && IsAbsolute(*v); };
   if (const auto value = env.Get(variable); usable(value)) return Join(*value, ".");
   if (const auto home = env.Get("HOME"); usable(home) && fallback) return Join(*home, fallback);
   return std::nullopt;
@@ -53,9 +62,8 @@ struct PlayerFolders {
   const char* missing;
 };
 
-#ifdef _WIN32
 // Windows keeps both in the player's roaming application data: %APPDATA%\Pelmora.
-PlayerFolders FindPlayerFolders(const Environment& env) {
+PlayerFolders WindowsPlayerFolders(const Environment& env) {
   auto folder = BaseFolder(env, "APPDATA", nullptr);
   if (folder) folder = Join(*folder, "Pelmora");
   return {folder, folder, "找不到玩家的应用数据文件夹（环境变量 APPDATA）。"};
@@ -63,27 +71,25 @@ PlayerFolders FindPlayerFolders(const Environment& env) {
 
 // A game in a Program Files folder is installed, even when an administrator could write there.
 bool UnderProgramFiles(const std::string& exeFolder, const Environment& env) {
+  const std::string exe = Join(exeFolder, ".");
   for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
     const auto root = BaseFolder(env, variable, nullptr);
     if (!root) continue;
-    const auto [end, unused] = std::mismatch(root->begin(), root->end(), exeFolder.begin(), exeFolder.end(),
+    const auto [end, unused] = std::mismatch(root->begin(), root->end(), exe.begin(), exe.end(),
                                              [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
     if (end == root->end()) return true;
   }
   return false;
 }
-#else
+
 // The XDG base folders, each with its own folder pelmora/.
-PlayerFolders FindPlayerFolders(const Environment& env) {
+PlayerFolders XdgPlayerFolders(const Environment& env) {
   auto settings = BaseFolder(env, "XDG_CONFIG_HOME", ".config");
   auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
   if (settings) settings = Join(*settings, "pelmora");
   if (data) data = Join(*data, "pelmora");
   return {settings, data, "找不到玩家的主文件夹（环境变量 HOME）。"};
 }
-
-bool UnderProgramFiles(const std::string&, const Environment&) { return false; }
-#endif
 
 std::string Parent(const std::string& file) { return Utf8Path(FsPath(file).parent_path()); }
 
@@ -104,15 +110,17 @@ GameFolders PortableGameFolders(const std::string& gameFolder) {
   return f;
 }
 
-GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env) {
-  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder) && !UnderProgramFiles(exeFolder, env))
+GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env,
+                              PlayerFolderRules rules) {
+  const bool windows = rules == PlayerFolderRules::Windows;
+  if (HoldsImages(files, exeFolder) && files.CanWriteFolder(exeFolder) && !(windows && UnderProgramFiles(exeFolder, env)))
     return PortableGameFolders(exeFolder);
 
   GameFolders f;
   f.Mode = FolderMode::Installed;
   f.GameFolder = FindGameFolder(exeFolder, files);
   f.MusicFolders = {Join(f.GameFolder, "media")};
-  const PlayerFolders player = FindPlayerFolders(env);
+  const PlayerFolders player = windows ? WindowsPlayerFolders(env) : XdgPlayerFolders(env);
   if (player.settings) {
     f.SettingsToSave = f.SettingsToRead = Join(*player.settings, kSettingsName);
   } else {

@@ -17,8 +17,9 @@
 // data.dat, media\), and a game under a Program Files folder is always installed: an
 // administrator could write there, but the game must not keep one player's files for everyone.
 //
-// Every path here is a native path of this system without a trailing separator, ready to be
-// joined with the game's backslash names by GamePath (platform/Paths.h).
+// Every path here is a path of this system without a trailing separator, written with "/" (which
+// Windows takes as well), ready to be joined with the game's backslash names by GamePath
+// (platform/Paths.h).
 
 #include <optional>
 #include <string>
@@ -83,7 +84,16 @@ GameFolders PortableGameFolders(const std::string& gameFolder);
 // the system reports it). Only looks; creates nothing. An installed game without a usable home
 // folder (HOME and the XDG variable unset, empty or relative) gets empty paths for the player's
 // files, which nothing can read or write, and a Message.
-GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env);
+// `rules` say where an installed game keeps the player's files; each system has its own, and
+// tests try either on any system.
+enum class PlayerFolderRules { Xdg, Windows };
+#ifdef _WIN32
+inline constexpr PlayerFolderRules kThisSystemsRules = PlayerFolderRules::Windows;
+#else
+inline constexpr PlayerFolderRules kThisSystemsRules = PlayerFolderRules::Xdg;
+#endif
+GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env,
+                              PlayerFolderRules rules = kThisSystemsRules);
 
 // For an installed game: creates the player's folders and, when the player has no VornPGame.ini
 // yet, copies the shipped one byte for byte. When this fails, the shipped settings are read

@@ -110,10 +110,7 @@ Rewrite RewriteLines(std::string_view bytes, const FileText& file, std::string_v
 std::optional<std::string> EditText(std::string_view bytes, std::string_view section, const IniSetting& setting) {
   const FileText file(bytes);
   const std::optional<std::string> keyLine = file.Encode(setting.Key + "=" + setting.Value);
-  // Built by appending: GCC 12 for Windows warns falsely (-Wrestrict) about "[" + section.
-  std::string headerText = "[";
-  headerText.append(section).append("]");
-  const std::optional<std::string> header = file.Encode(headerText);
+  const std::optional<std::string> header = file.Encode("[" + std::string(section) + "]");
   if (!keyLine || !header) return std::nullopt;
   Rewrite rewrite = RewriteLines(bytes, file, section, setting.Key, *keyLine);
   // Without its section the key would be stored nowhere the reader looks.

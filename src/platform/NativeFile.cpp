@@ -11,7 +11,7 @@ std::filesystem::path FsPath(const std::string& path) {
 }
 
 std::string Utf8Path(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
+  const std::u8string utf8 = path.generic_u8string();
   return std::string(utf8.begin(), utf8.end());
 }
 

@@ -12,7 +12,7 @@ namespace pelmora {
 // The path of the UTF-8 string `path` (wide on Windows, the same bytes elsewhere).
 std::filesystem::path FsPath(const std::string& path);
 
-// A path back as a UTF-8 string.
+// A path back as a UTF-8 string, with "/" between its parts (as NativePath writes them).
 std::string Utf8Path(const std::filesystem::path& path);
 
 // open() of the UTF-8 `path` with `flags`, in binary mode and not inherited by child processes;

@@ -9,7 +9,8 @@
 
 namespace pelmora {
 
-// `joined` with every backslash turned into this system's separator.
+// `joined` with every backslash turned into "/": the separator of POSIX systems, and one that
+// Windows takes as well (as Qt writes its paths there), so that a path has one form everywhere.
 std::string NativePath(std::string_view joined);
 
 // NativePath(folder + relative).

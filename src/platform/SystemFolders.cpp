@@ -93,7 +93,8 @@ static bool MakeFolder(const fs::path& folder) { return ::CreateDirectoryW(folde
 std::optional<std::string> SystemEnvironment::Get(const std::string& name) const {
   const wchar_t* value = ::_wgetenv(FsPath(name).c_str());
   if (value == nullptr) return std::nullopt;
-  return Utf8Path(fs::path(value));
+  const std::u8string utf8 = fs::path(value).u8string();
+  return std::string(utf8.begin(), utf8.end());
 }
 
 #else

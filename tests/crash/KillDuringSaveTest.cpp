@@ -1,15 +1,22 @@
 // A save killed at any moment leaves the old file or the new one, whole, and what it had begun is
 // never read as data. The save driver saves data.dat or the settings file in a loop through the
-// game's own functions; it is killed with SIGKILL at random moments, and after every kill the file
+// game's own functions; it is killed with SIGKILL (on Windows TerminateProcess) at random moments,
+// and after every kill the file
 // must be byte for byte one of the two contents, and the next load must read exactly that file
 // and take away a temporary file left behind.
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -22,14 +29,70 @@
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 
-extern char** environ;
-
 namespace pelmora::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr int kKills = 100;
+
+#ifdef _WIN32
+// The driver saving `kind` to `path`, started beside this test's own executable.
+class Driver {
+ public:
+  Driver(const char* kind, const std::string& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE write = nullptr;
+    if (!::CreatePipe(&saves_, &write, &inherit, 0)) return;
+    ::SetHandleInformation(saves_, HANDLE_FLAG_INHERIT, 0);
+    wchar_t self[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path driver = fs::path(self).parent_path() / L"pelmora_save_driver.exe";
+    std::wstring command = L"\"" + driver.wstring() + L"\" " + fs::path(kind).wstring() + L" \"" +
+                           fs::path(path).wstring() + L"\"";
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESTDHANDLES;
+    start.hStdOutput = write;
+    start.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION info{};
+    if (::CreateProcessW(driver.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &info)) {
+      process_ = info.hProcess;
+      ::CloseHandle(info.hThread);
+    }
+    ::CloseHandle(write);
+  }
+  ~Driver() {
+    if (process_ != nullptr) {
+      ::TerminateProcess(process_, kKilled);
+      ::WaitForSingleObject(process_, INFINITE);
+      ::CloseHandle(process_);
+    }
+    if (saves_ != nullptr) ::CloseHandle(saves_);
+  }
+  Driver(const Driver&) = delete;
+  Driver& operator=(const Driver&) = delete;
+
+  bool WaitForSave() {
+    char byte = 0;
+    DWORD got = 0;
+    return process_ != nullptr && ::ReadFile(saves_, &byte, 1, &got, nullptr) && got == 1;
+  }
+
+  // Kills it; true when it was still saving (it died of this kill, not of an error of its own).
+  bool Kill() {
+    ::TerminateProcess(process_, kKilled);
+    ::WaitForSingleObject(process_, INFINITE);
+    DWORD code = 0;
+    return ::GetExitCodeProcess(process_, &code) && code == kKilled;
+  }
+
+ private:
+  static constexpr UINT kKilled = 137;
+  HANDLE process_ = nullptr;
+  HANDLE saves_ = nullptr;
+};
+#else
 
 // The driver saving `kind` to `path`.
 class Driver {
@@ -78,6 +141,7 @@ class Driver {
   int saves_ = -1;
   bool reaped_ = false;
 };
+#endif
 
 // Whether anything but `path` is in its folder: a temporary file, whatever its name.
 bool Leftover(const std::string& path) {

@@ -99,12 +99,12 @@ TEST(AtomicSave, StartUpRemovesOnlyTheTemporaryFilesItMade) {
   TempFolder folder;
   const std::string path = folder.File("data.dat");
   for (const char* name : {"data.dat.0123456789abcdef.tmp", "data.dat.fedcba9876543210.tmp", "data.dat", "data.dat.tmp",
-                           "data.dat.0123456789ABCDEF.tmp", "data.dat.0123.tmp", "me.tmp", "x.0123456789abcdef.tmp"})
+                           "data.dat.0123456789abcdeg.tmp", "data.dat.0123.tmp", "me.tmp", "x.0123456789abcdef.tmp"})
     WriteBytes(folder.File(name), "player's");
   fs::create_directory(folder.File("data.dat.00000000000000aa.tmp"));
   RemoveLeftoverTempFiles(path);
   EXPECT_EQ(Listing(folder.Path()),
-            (std::set<std::string>{"data.dat", "data.dat.tmp", "data.dat.0123456789ABCDEF.tmp", "data.dat.0123.tmp",
+            (std::set<std::string>{"data.dat", "data.dat.tmp", "data.dat.0123456789abcdeg.tmp", "data.dat.0123.tmp",
                                    "me.tmp", "x.0123456789abcdef.tmp", "data.dat.00000000000000aa.tmp"}));
 }
 

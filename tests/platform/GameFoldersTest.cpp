@@ -2,7 +2,9 @@
 #include "platform/GameFolders.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <functional>
@@ -11,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/NativeFile.h"
 #include "platform/SystemFolders.h"
+#include "support/PosixOnly.h"
 #include "support/TempFolder.h"
 
 namespace pelmora {
@@ -32,7 +36,7 @@ struct FakeFiles : FolderFiles {
 
   // A folder and its parents; `canWrite` applies to the folder itself.
   void Dir(const std::string& path, bool canWrite = true) {
-    for (fs::path p = path; p != p.root_path(); p = p.parent_path()) dirs.insert(p.string());
+    for (fs::path p = FsPath(path); p != p.root_path(); p = p.parent_path()) dirs.insert(Utf8Path(p));
     if (canWrite) writable.insert(path);
   }
   // A game folder: images/ and the shipped settings.
@@ -46,19 +50,19 @@ struct FakeFiles : FolderFiles {
   bool Exists(const std::string& path) const override { return dirs.contains(path) || files.contains(path); }
   bool CanWriteFolder(const std::string& path) const override { return writable.contains(path); }
   bool MakeDirectories(const std::string& path) override {
-    fs::path existing = path;
-    while (!Exists(existing.string())) existing = existing.parent_path();
-    if (existing == path) return IsDirectory(path);
-    if (!writable.contains(existing.string())) return false;
-    for (fs::path p = path; p != existing; p = p.parent_path()) {
-      dirs.insert(p.string());
-      writable.insert(p.string());
+    fs::path existing = FsPath(path);
+    while (!Exists(Utf8Path(existing))) existing = existing.parent_path();
+    if (existing == FsPath(path)) return IsDirectory(path);
+    if (!writable.contains(Utf8Path(existing))) return false;
+    for (fs::path p = FsPath(path); p != existing; p = p.parent_path()) {
+      dirs.insert(Utf8Path(p));
+      writable.insert(Utf8Path(p));
     }
     return true;
   }
   bool CopyFileBytes(const std::string& from, const std::string& to) override {
     if (copyFails || !files.contains(from) || Exists(to)) return false;
-    if (!writable.contains(fs::path(to).parent_path().string())) return false;
+    if (!writable.contains(Utf8Path(FsPath(to).parent_path()))) return false;
     files[to] = files.at(from);
     return true;
   }
@@ -123,7 +127,7 @@ TEST(GameFolders, AnInstalledGameFindsItsDataRelativeToTheExecutable) {
     FakeFiles files;
     for (const auto& [folder, canWrite] : c.games) files.Game(folder, canWrite);
     files.Dir("/usr/share/pelmora");  // a folder without pictures is passed over
-    const GameFolders f = ChooseGameFolders(c.exe, files, FakeEnv{{{"HOME", "/home/p"}}});
+    const GameFolders f = ChooseGameFolders(c.exe, files, FakeEnv{{{"HOME", "/home/p"}}}, PlayerFolderRules::Xdg);
     EXPECT_EQ(f.Mode, FolderMode::Installed) << c.what;
     EXPECT_EQ(f.GameFolder, c.expected) << c.what;
     EXPECT_EQ(f.MusicFolders, (Folders{c.expected + "/media", "/home/p/.local/share/pelmora/media"})) << c.what;
@@ -153,7 +157,7 @@ TEST(GameFolders, ThePlayersFilesFollowTheXdgVariables) {
   for (const Case& c : cases) {
     FakeFiles files;
     files.Game("/usr/share/games/pelmora", false);
-    const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{c.vars});
+    const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{c.vars}, PlayerFolderRules::Xdg);
     const std::string where = ::testing::PrintToString(c.vars);
     EXPECT_EQ(f.SettingsToSave, c.settings) << where;
     EXPECT_EQ(f.LeaderboardFile, c.leaderboard) << where;
@@ -170,7 +174,7 @@ TEST(GameFolders, ThePlayersFilesFollowTheXdgVariables) {
 TEST(GameFolders, WithoutAHomeThePlayerIsToldWhatCannotBeSaved) {
   FakeFiles files;
   files.Game("/usr/share/games/pelmora", false);
-  const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"XDG_DATA_HOME", "/data"}}});
+  const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"XDG_DATA_HOME", "/data"}}}, PlayerFolderRules::Xdg);
   EXPECT_EQ(f.Message, "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。");
 }
 
@@ -180,7 +184,7 @@ TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlay
   files.Dir("/home/p");
   FakeEnv env{{{"HOME", "/home/p"}}};
 
-  GameFolders first = ChooseGameFolders("/usr/games", files, env);
+  GameFolders first = ChooseGameFolders("/usr/games", files, env, PlayerFolderRules::Xdg);
   PreparePlayerFolders(first, files);
   EXPECT_EQ(first.Message, "");
   EXPECT_EQ(first.SettingsToRead, "/home/p/.config/pelmora/VornPGame.ini");
@@ -188,7 +192,7 @@ TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlay
   EXPECT_TRUE(files.IsDirectory("/home/p/.local/share/pelmora")) << "data.dat needs its folder to be saved";
 
   files.files[first.SettingsToSave] = "GameMode=3\r\n";
-  GameFolders second = ChooseGameFolders("/usr/games", files, env);
+  GameFolders second = ChooseGameFolders("/usr/games", files, env, PlayerFolderRules::Xdg);
   PreparePlayerFolders(second, files);
   EXPECT_EQ(files.files.at(second.SettingsToSave), "GameMode=3\r\n");
   EXPECT_EQ(second.SettingsToRead, second.SettingsToSave);
@@ -229,7 +233,7 @@ TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
     FakeFiles files;
     files.Game("/usr/share/games/pelmora", false);
     c.setUp(files);
-    GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"HOME", "/home/p"}}});
+    GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"HOME", "/home/p"}}}, PlayerFolderRules::Xdg);
     PreparePlayerFolders(f, files);
     EXPECT_EQ(f.Message, c.message) << c.what;
     EXPECT_EQ(f.SettingsToRead, c.settingsLost ? shipped : f.SettingsToSave) << c.what;
@@ -242,11 +246,34 @@ TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
 TEST(GameFolders, AGameFolderThatIsThePlayersDataFolderListsItsMusicOnce) {
   FakeFiles files;
   files.Game("/home/p/.local/share/pelmora", false);
-  const GameFolders f = ChooseGameFolders("/home/p/.local/bin", files, FakeEnv{{{"HOME", "/home/p"}}});
+  const GameFolders f = ChooseGameFolders("/home/p/.local/bin", files, FakeEnv{{{"HOME", "/home/p"}}}, PlayerFolderRules::Xdg);
   EXPECT_EQ(f.MusicFolders, Folders{"/home/p/.local/share/pelmora/media"});
 }
 
 // The real file system: a package tree made read-only, the player's home elsewhere.
+TEST(GameFolders, OnWindowsThePlayersFilesLiveInAppDataAndProgramFilesIsInstalled) {
+  FakeFiles files;
+  files.Game("C:/Program Files/Pelmora", true);  // an administrator may write there
+  files.Dir("C:/Users/玩家/AppData/Roaming");
+  FakeEnv env{{{"APPDATA", "C:/Users/玩家/AppData/Roaming"}, {"ProgramFiles", "C:/Program Files"}}};
+  GameFolders f = ChooseGameFolders("C:/Program Files/Pelmora", files, env, PlayerFolderRules::Windows);
+  EXPECT_EQ(f.Mode, FolderMode::Installed);
+  const std::string mine = "C:/Users/玩家/AppData/Roaming/Pelmora";
+  EXPECT_EQ(f.SettingsToSave, mine + "/VornPGame.ini");
+  EXPECT_EQ(f.LeaderboardFile, mine + "/data.dat");
+  EXPECT_EQ(f.MusicFolders, (Folders{"C:/Program Files/Pelmora/media", mine + "/media"}));
+  PreparePlayerFolders(f, files);
+  EXPECT_EQ(files.files.at(mine + "/VornPGame.ini"), FakeFiles::kShipped);
+  EXPECT_EQ(f.Message, "");
+
+  env.vars.erase("APPDATA");
+  EXPECT_EQ(ChooseGameFolders("C:/Program Files/Pelmora", files, env, PlayerFolderRules::Windows).Message,
+            "找不到玩家的应用数据文件夹（环境变量 APPDATA）。\n游戏可以照常进行，但设置和成绩将无法保存。");
+  files.Game("D:/Games/Pelmora", true);
+  EXPECT_EQ(ChooseGameFolders("D:/Games/Pelmora", files, env, PlayerFolderRules::Windows).Mode, FolderMode::Portable);
+}
+
+#ifndef _WIN32
 TEST(SystemGameFolders, AnInstalledTreeGivesThePlayerAWritableCopyOfItsSettings) {
   TempFolder root;
   const fs::path tree = root.Path() / "pkg";
@@ -280,6 +307,11 @@ TEST(SystemGameFolders, AnInstalledTreeGivesThePlayerAWritableCopyOfItsSettings)
   EXPECT_FALSE(files.CopyFileBytes((game / "missing.ini").string(), (root.Path() / "new.ini").string()));
   EXPECT_FALSE(fs::exists(root.Path() / "new.ini")) << "a failed copy leaves no file";
 }
+
+#else
+PELMORA_POSIX_ONLY_TEST(SystemGameFolders, AnInstalledTreeGivesThePlayerAWritableCopyOfItsSettings,
+                        "it checks the permission bits of the copy and of the folders made")
+#endif
 
 }  // namespace
 }  // namespace pelmora

@@ -425,7 +425,7 @@ TEST_F(IniFileTest, AReadOnlyFolderMakesTheWriteFailWithTheOriginalIntact) {
 }
 
 #else
-PELMORA_POSIX_ONLY_TEST(IniFileTest, AReadOnlyFolderMakesTheWriteFailWithTheOriginalIntact,
+PELMORA_POSIX_ONLY_TEST_F(IniFileTest, AReadOnlyFolderMakesTheWriteFailWithTheOriginalIntact,
                         "root is given up with fork and setuid to meet a folder's permission bits")
 #endif
 

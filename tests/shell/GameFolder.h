@@ -27,7 +27,7 @@ class GameFolder {
     std::filesystem::create_directories(root_ / "media");
     WriteSettings(std::vector<std::string>(std::begin(kShippedSettings), std::end(kShippedSettings)));
   }
-  std::string Text() const { return root_.string(); }
+  std::string Text() const { return root_.generic_string(); }  // with "/", as the game's paths
   std::filesystem::path Path() const { return root_; }
 
   void WriteSettings(const std::vector<std::string>& lines) {

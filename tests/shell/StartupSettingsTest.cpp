@@ -158,7 +158,7 @@ TEST_F(StartupSettingsTest, TheShutdownStoresAllSixSettingsWithOneReplacement) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 #else
-PELMORA_POSIX_ONLY_TEST(StartupSettingsTest, TheShutdownStoresAllSixSettingsWithOneReplacement,
+PELMORA_POSIX_ONLY_TEST_F(StartupSettingsTest, TheShutdownStoresAllSixSettingsWithOneReplacement,
                         "the replacements are counted with inotify")
 #endif
 

@@ -7,3 +7,5 @@
 
 #define PELMORA_POSIX_ONLY_TEST(suite, name, why) \
   TEST(suite, name) { GTEST_SKIP() << "POSIX only: " why; }
+#define PELMORA_POSIX_ONLY_TEST_F(fixture, name, why) \
+  TEST_F(fixture, name) { GTEST_SKIP() << "POSIX only: " why; }

@@ -30,7 +30,8 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // With "/" between its parts, as the game writes its paths.
+  std::string File(const std::string& name) const { return (path_ / name).generic_string(); }
 
  private:
   std::filesystem::path path_;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <map>
 
+#include "platform/Paths.h"
 #include "support/Fakes.h"
 #include "support/TempFolder.h"
 
@@ -80,7 +81,7 @@ class SnowTest : public ::testing::Test {
     pictures_.files[Native("SnowM.JPG")] = StripMask();
   }
 
-  std::string Native(const char* name) const { return (root_ / "pics" / "winter" / name).string(); }
+  std::string Native(const char* name) const { return GamePath(root_.string(), std::string("\\pics\\winter\\") + name); }
   void WriteSnowIni(const std::string& text) const {
     std::ofstream(Native("Snow.ini"), std::ios::binary) << text;
   }
