@@ -26,6 +26,30 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
+constexpr fs::perms kOwnerRw = fs::perms::owner_read | fs::perms::owner_write;
+
+#ifndef _WIN32
+// Every write of this process stops after `bytes` bytes of a file, as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*handler_)(int);
+};
+
+#endif
+
 std::set<std::string> Listing(const fs::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
@@ -82,6 +106,58 @@ TEST(AtomicSave, ReplacesOnlyWhatItMayAndNeverLeavesItsTemporaryFile) {
   }
 }
 
+#ifndef _WIN32
+TEST(AtomicSave, TheNewFileKeepsTheOldPermissions) {
+  TempFolder folder;
+  const std::string path = folder.File("f");
+  WriteBytes(path, "old");
+  fs::permissions(path, kOwnerRw | fs::perms::group_read);  // 0640, unlike what a new file gets
+  ASSERT_EQ(SaveFileAtomically(path, "new"), std::nullopt);
+  EXPECT_EQ(fs::status(path).permissions(), kOwnerRw | fs::perms::group_read);
+}
+
+TEST(AtomicSave, AWriteThatStopsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne) {
+  TempFolder folder;
+  const std::string path = folder.File("f");
+  WriteBytes(path, "old bytes");
+  SaveResult result;
+  {
+    const FileSizeLimit limit(100);
+    result = SaveFileAtomically(path, std::string(540, 'n'));
+  }
+  EXPECT_EQ(result, (SaveError{SaveProblem::CannotWrite, path}));
+  EXPECT_EQ(ReadBytes(path), "old bytes");
+  EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"f"});
+}
+
+TEST(AtomicSave, ALinkKeepsPointingAtItsTargetWhichGetsTheNewBytes) {
+  TempFolder link;
+  TempFolder target;
+  const std::string file = target.File("data.dat");
+  WriteBytes(file, "old bytes");
+  fs::create_symlink(file, link.File("data.dat"));
+  ASSERT_EQ(SaveFileAtomically(link.File("data.dat"), "new bytes"), std::nullopt);
+  EXPECT_EQ(fs::read_symlink(link.File("data.dat")), file);
+  EXPECT_EQ(ReadBytes(file), "new bytes");
+  EXPECT_EQ(Listing(link.Path()), std::set<std::string>{"data.dat"});
+  EXPECT_EQ(Listing(target.Path()), std::set<std::string>{"data.dat"});
+
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(SaveFileAtomically(link.File("data.dat"), "x"), (SaveError{SaveProblem::ReadOnly, file}));
+  fs::remove(file);
+  EXPECT_EQ(SaveFileAtomically(link.File("data.dat"), "x"), (SaveError{SaveProblem::DanglingLink, file}));
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_EQ(Listing(target.Path()), std::set<std::string>{});
+}
+
+#else
+PELMORA_POSIX_ONLY_TEST(AtomicSave, ALinkKeepsPointingAtItsTargetWhichGetsTheNewBytes,
+                        "links need a privilege on Windows that players rarely have")
+PELMORA_POSIX_ONLY_TEST(AtomicSave, TheNewFileKeepsTheOldPermissions, "Windows files have no permission bits")
+PELMORA_POSIX_ONLY_TEST(AtomicSave, AWriteThatStopsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne,
+                        "the full disk is made with setrlimit")
+#endif
+
 TEST(AtomicSave, ReplacesAnExistingFileWithBinaryBytesUnderANonAsciiName) {
   TempFolder folder;
   const fs::path dir = folder.Path() / fs::path(u8"玩家数据");
@@ -107,79 +183,6 @@ TEST(AtomicSave, StartUpRemovesOnlyTheTemporaryFilesItMade) {
             (std::set<std::string>{"data.dat", "data.dat.tmp", "data.dat.0123456789abcdeg.tmp", "data.dat.0123.tmp",
                                    "me.tmp", "x.0123456789abcdef.tmp", "data.dat.00000000000000aa.tmp"}));
 }
-
-#ifndef _WIN32
-
-TEST(AtomicSave, ALinkKeepsPointingAtItsTargetWhichGetsTheNewBytes) {
-  TempFolder link;
-  TempFolder target;
-  const std::string file = target.File("data.dat");
-  WriteBytes(file, "old bytes");
-  fs::create_symlink(file, link.File("data.dat"));
-  ASSERT_EQ(SaveFileAtomically(link.File("data.dat"), "new bytes"), std::nullopt);
-  EXPECT_EQ(fs::read_symlink(link.File("data.dat")), file);
-  EXPECT_EQ(ReadBytes(file), "new bytes");
-  EXPECT_EQ(Listing(link.Path()), std::set<std::string>{"data.dat"});
-  EXPECT_EQ(Listing(target.Path()), std::set<std::string>{"data.dat"});
-
-  fs::permissions(file, fs::perms::owner_read);
-  EXPECT_EQ(SaveFileAtomically(link.File("data.dat"), "x"), (SaveError{SaveProblem::ReadOnly, file}));
-  fs::remove(file);
-  EXPECT_EQ(SaveFileAtomically(link.File("data.dat"), "x"), (SaveError{SaveProblem::DanglingLink, file}));
-  EXPECT_FALSE(fs::exists(file));
-  EXPECT_EQ(Listing(target.Path()), std::set<std::string>{});
-}
-
-TEST(AtomicSave, TheNewFileKeepsTheOldPermissions) {
-  TempFolder folder;
-  const std::string path = folder.File("f");
-  WriteBytes(path, "old");
-  constexpr fs::perms kMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-  fs::permissions(path, kMode);  // 0640, unlike what a new file gets
-  ASSERT_EQ(SaveFileAtomically(path, "new"), std::nullopt);
-  EXPECT_EQ(fs::status(path).permissions(), kMode);
-}
-
-// Every write of this process stops after `bytes` bytes of a file, as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit small = saved_;
-    small.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, handler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*handler_)(int);
-};
-
-TEST(AtomicSave, AWriteThatStopsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne) {
-  TempFolder folder;
-  const std::string path = folder.File("f");
-  WriteBytes(path, "old bytes");
-  SaveResult result;
-  {
-    const FileSizeLimit limit(100);
-    result = SaveFileAtomically(path, std::string(540, 'n'));
-  }
-  EXPECT_EQ(result, (SaveError{SaveProblem::CannotWrite, path}));
-  EXPECT_EQ(ReadBytes(path), "old bytes");
-  EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"f"});
-}
-
-#else
-PELMORA_POSIX_ONLY_TEST(AtomicSave, ALinkKeepsPointingAtItsTargetWhichGetsTheNewBytes,
-                        "links need a privilege on Windows that players rarely have")
-PELMORA_POSIX_ONLY_TEST(AtomicSave, TheNewFileKeepsTheOldPermissions, "Windows files have no permission bits")
-PELMORA_POSIX_ONLY_TEST(AtomicSave, AWriteThatStopsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne,
-                        "the full disk is made with setrlimit")
-#endif
 
 }  // namespace
 }  // namespace pelmora
