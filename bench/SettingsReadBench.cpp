@@ -28,7 +28,7 @@ struct NoDialogs : pelmora::Dialogs {
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;
   }
-  void SaveFailed(StoredFile, const SaveError&) override {}
+  void SaveFailed(pelmora::StoredFile, const pelmora::SaveError&) override {}
 };
 
 std::string HugeSettings(std::size_t characters, bool gbk) {
