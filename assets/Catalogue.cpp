@@ -7,6 +7,7 @@
 #include "Cues.h"
 #include "Digits.h"
 #include "Fields.h"
+#include "GameOver.h"
 #include "Icons.h"
 #include "Leaderboard.h"
 #include "MainBack.h"
@@ -31,6 +32,13 @@ QString AtScale(const QString& name, int scale) {
   return name.left(dot) + QString("@%1x").arg(scale) + name.mid(dot);
 }
 
+// Chinese first, then its English twin, so that the two sit side by side on the contact sheet.
+constexpr Language kLanguages[] = {Language::Chinese, Language::English};
+
+// Where a picture with words is in a language: the Chinese in its place, the English under the
+// same name in "en/".
+QString In(Language language, const QString& name) { return language == Language::Chinese ? name : "en/" + name; }
+
 void Jpeg(Output& out, const QString& name, int scale, const QImage& image) { out.Jpeg(AtScale(name, scale), image); }
 void Png(Output& out, const QString& name, int scale, const QImage& image) { out.Png(AtScale(name, scale), image); }
 
@@ -54,7 +62,7 @@ void PictureSet(Output& out, const QString& folder, PieceStyle style, int scale)
 
 void WriteFixedPictures(Output& out, int scale) {
   const QString images = "images/";
-  Jpeg(out, images + "GameMap.JPG", scale, TitleField(scale));
+  for (const Language l : kLanguages) Jpeg(out, In(l, images + "GameMap.JPG"), scale, TitleField(scale, l));
   Jpeg(out, images + "GameMapM.JPG", scale, FieldMask(scale));
   Sprite(out, images, "RDown", scale, PlayerStrip(PlayerAnimation::Holding, scale));
   Sprite(out, images, "ROver", scale, PlayerStrip(PlayerAnimation::Lost, scale));
@@ -83,13 +91,18 @@ void WriteWindowPictures(Output& out, int scale) {
   const std::pair<ButtonKind, QString> buttons[] = {
       {ButtonKind::NewGame, "NewGame"}, {ButtonKind::Exit, "Exit"}, {ButtonKind::Menu, "Menu"}};
   for (const auto& [kind, name] : buttons) {
-    Png(out, "ui/" + name + ".png", scale, ButtonPicture(back, kind, false));
-    Png(out, "ui/" + name + "Hover.png", scale, ButtonPicture(back, kind, true));
+    for (const Language l : kLanguages) {
+      Png(out, In(l, "ui/" + name + ".png"), scale, ButtonPicture(back, kind, false, l));
+      Png(out, In(l, "ui/" + name + "Hover.png"), scale, ButtonPicture(back, kind, true, l));
+    }
   }
   for (int i = 1; i <= 4; ++i) Png(out, QString("ui/Slider%1.png").arg(i), scale, SliderPicture(back, i));
   Png(out, "ui/ScoreStart.png", scale, ScoreStart(scale));
-  Png(out, "ui/PxbBack.png", scale, LeaderboardBackground(scale));
-  Png(out, "ui/Pause.png", scale, PausePicture(scale));
+  for (const Language l : kLanguages) {
+    Png(out, In(l, "ui/PxbBack.png"), scale, LeaderboardBackground(scale, l));
+    Png(out, In(l, "ui/Pause.png"), scale, PausePicture(scale, l));
+    Png(out, In(l, "ui/GameOver.png"), scale, GameOverPicture(scale, l));
+  }
 }
 
 void WriteIcons(Output& out) {
@@ -111,6 +124,7 @@ void WriteMusic(Output& out) {
 
 void WriteTexts(Output& out, bool keepSettings) {
   out.Bytes("Help.txt", HelpText());
+  out.Bytes("en/Help.txt", EnglishHelpText());
   // The flakes' sizes are in game pixels at every scale.
   out.Bytes("pics/winter/Snow.ini", SnowIni());
   // The game writes the player's choices back into this file: a rebuild keeps them.
