@@ -45,7 +45,7 @@ void DrawTitle(QPainter& p, const FieldCard& card, const QRectF& panel) {
 // The hint on a white pill, as wide as its words need (at least 232) and a line taller for
 // every further line.
 void DrawHint(QPainter& p, const FieldCard& card, const QRectF& panel) {
-  const QFont font = FittedFont(card.language, card.hint, 19, QFont::Bold, panel.width() - 56);
+  const QFont font = FittedFont(card.language, card.hint, 19, QFont::Bold, panel.width() - 76);
   const QPainterPath hint = TextPath(card.hint, font, panel.center().x(), panel.top() + card.hintY);
   const double w = std::max(232.0, hint.boundingRect().width() + 40);
   const double h = 40 + 22 * static_cast<double>(card.hint.count('\n'));
