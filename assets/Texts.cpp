@@ -116,8 +116,9 @@ the top. Every 100 points you reach the next level, and each level makes the des
 
 GAME OVER
 The game is over when a resting piece reaches your row (the bottom row of the field,
-marked with a dashed line), and the field shows %2. A score good enough for the top ten
-can go on the leaderboard. Press F2 or click %3 to play again.
+marked with a dashed line); then the field shows %2.
+A score good enough for the top ten can go on the leaderboard.
+Press F2 or click %3 to play again.
 
 FOUR MODES
 Choose a mode on the right, by clicking its name or dragging the slider. It applies from
@@ -128,14 +129,14 @@ the next new game on:
 4: extreme   - 9 rows
 
 PICTURE SETS
-%4 -> %5 switches between the sets
-%6, %7 and %8, at any time, even during a game.
-The winter set brings falling snow.
+%4 -> %5
+switches between the sets %6, %7 and %8,
+at any time, even during a game. The winter set brings falling snow.
 
 MUSIC AND SOUND
-The check boxes %9 and %10 at the lower right switch the
-background music and the sound effects on and off. These switches, the mode and the
-picture set are saved when you leave the game.
+The check boxes %9 and %10 at the lower right
+switch the background music and the sound effects on and off. These switches, the mode
+and the picture set are saved when you leave the game.
 
 LEADERBOARD
 The leaderboard keeps the ten best scores. When a game ends with a score for the top ten,
@@ -144,8 +145,9 @@ you are asked whether to store it and for your name. See it any time under %4 ->
 
 LANGUAGE
 The game speaks the desktop's language: Chinese on a Chinese desktop, English on any other.
-%4 -> "语言 / Language" switches between the two; the choice is kept in VornPGame.ini,
-in the section [UserSet], as Language=zh (Chinese) or Language=en (English).)";
+%4 -> "语言 / Language" switches between the two.
+The choice is kept in VornPGame.ini, in the section [UserSet], as Language=zh (Chinese)
+or Language=en (English).)";
 
 // The names of what the player sees on the screen, in the order %1..%11 of the English help:
 // for the Chinese game each quoted as shown, with its meaning; for the English game as shown.
