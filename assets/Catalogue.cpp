@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 
+#include <functional>
 #include <utility>
 
 #include "Aim.h"
@@ -42,6 +43,12 @@ QString In(Language language, const QString& name) { return language == Language
 void Jpeg(Output& out, const QString& name, int scale, const QImage& image) { out.Jpeg(AtScale(name, scale), image); }
 void Png(Output& out, const QString& name, int scale, const QImage& image) { out.Png(AtScale(name, scale), image); }
 
+// A picture with words, then its English twin: side by side on the contact sheet.
+void Twins(Output& out, void (*write)(Output&, const QString&, int, const QImage&), const QString& name, int scale,
+           const std::function<QImage(Language)>& draw) {
+  for (const Language l : kLanguages) write(out, In(l, name), scale, draw(l));
+}
+
 void Sprite(Output& out, const QString& folder, const QString& name, int scale, const SpritePair& pair) {
   Jpeg(out, folder + name + ".JPG", scale, pair.sheet);
   Jpeg(out, folder + name + "M.JPG", scale, pair.mask);
@@ -62,7 +69,7 @@ void PictureSet(Output& out, const QString& folder, PieceStyle style, int scale)
 
 void WriteFixedPictures(Output& out, int scale) {
   const QString images = "images/";
-  for (const Language l : kLanguages) Jpeg(out, In(l, images + "GameMap.JPG"), scale, TitleField(scale, l));
+  Twins(out, Jpeg, images + "GameMap.JPG", scale, [scale](Language l) { return TitleField(scale, l); });
   Jpeg(out, images + "GameMapM.JPG", scale, FieldMask(scale));
   Sprite(out, images, "RDown", scale, PlayerStrip(PlayerAnimation::Holding, scale));
   Sprite(out, images, "ROver", scale, PlayerStrip(PlayerAnimation::Lost, scale));
@@ -90,19 +97,16 @@ void WriteWindowPictures(Output& out, int scale) {
   Png(out, "ui/Cursor.png", scale, CursorPicture(scale));
   const std::pair<ButtonKind, QString> buttons[] = {
       {ButtonKind::NewGame, "NewGame"}, {ButtonKind::Exit, "Exit"}, {ButtonKind::Menu, "Menu"}};
-  for (const auto& [kind, name] : buttons) {
-    for (const Language l : kLanguages) {
-      Png(out, In(l, "ui/" + name + ".png"), scale, ButtonPicture(back, kind, false, l));
-      Png(out, In(l, "ui/" + name + "Hover.png"), scale, ButtonPicture(back, kind, true, l));
-    }
+  for (const auto& button : buttons) {
+    const ButtonKind kind = button.first;
+    Twins(out, Png, "ui/" + button.second + ".png", scale, [&](Language l) { return ButtonPicture(back, kind, false, l); });
+    Twins(out, Png, "ui/" + button.second + "Hover.png", scale, [&](Language l) { return ButtonPicture(back, kind, true, l); });
   }
   for (int i = 1; i <= 4; ++i) Png(out, QString("ui/Slider%1.png").arg(i), scale, SliderPicture(back, i));
   Png(out, "ui/ScoreStart.png", scale, ScoreStart(scale));
-  for (const Language l : kLanguages) {
-    Png(out, In(l, "ui/PxbBack.png"), scale, LeaderboardBackground(scale, l));
-    Png(out, In(l, "ui/Pause.png"), scale, PausePicture(scale, l));
-    Png(out, In(l, "ui/GameOver.png"), scale, GameOverPicture(scale, l));
-  }
+  Twins(out, Png, "ui/PxbBack.png", scale, [scale](Language l) { return LeaderboardBackground(scale, l); });
+  Twins(out, Png, "ui/Pause.png", scale, [scale](Language l) { return PausePicture(scale, l); });
+  Twins(out, Png, "ui/GameOver.png", scale, [scale](Language l) { return GameOverPicture(scale, l); });
 }
 
 void WriteIcons(Output& out) {
