@@ -70,8 +70,9 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void OpenWebPage();
   void ShowAbout();
   // The player chose `language` from the menu, and the windows speak it already: the choice is
-  // stored as "Language" in "UserSet" of the player's settings, and the pause picture and the
-  // score box's first picture are read again in it. The game and the board are untouched.
+  // stored as "Language" in "UserSet" of the player's settings, and the fixed pictures (the
+  // field's title picture among them), the pause picture and the score box's first picture are
+  // read again in it. The game and the board are untouched.
   void LanguageChosen(Language language);
 
   // What the window reports: the pointer on the play field (x in pixels of its drawing area),

@@ -1,5 +1,6 @@
 // The player's choice of language, as far as the session is concerned: the choice is kept in the
-// settings, and the pictures with words are read again in the new language.
+// settings, and the pictures with words (the field's title picture, the pause picture, the score
+// box's first picture) are read again in the new language.
 #include "platform/AppInfo.h"
 #include "shell/Session.h"
 #include "shell/StartupSettings.h"
@@ -15,9 +16,19 @@ void Session::LanguageChosen(Language language) {
       io_.dialogs.Message(Text(QT_TRANSLATE_NOOP("Pelmora", "语言设置无法保存到 %1。"), {file.Path}), kAppTitle,
                           Buttons::Ok, Icon::Exclamation);
   }
+  // The title picture of the field has words; the game goes on with the old pictures when the
+  // new ones cannot be read.
+  if (auto next = LoadedForScale(store_, where_.GameFolder + "\\images\\", io_.pictures, store_.scale)) {
+    store_ = std::move(*next);
+    painter_.ClearField();
+  }
   LoadPausePicture();
   if (scoreDigits_.empty()) LoadStartScore();
-  ShowIdleField();
+  if (io_.loop.Running()) {
+    io_.view.ShowField(field_);
+  } else {
+    ShowIdleField();
+  }
 }
 
 }  // namespace pelmora

@@ -86,7 +86,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool VerticalLabel::Stacked() const {
-  return std::all_of(text().begin(), text().end(), [](QChar ch) { return ch.unicode() >= 0x2E80; });
+  const QString words = text();
+  return std::all_of(words.begin(), words.end(), [](QChar ch) { return ch.unicode() >= 0x2E80; });
 }
 
 void VerticalLabel::paintEvent(QPaintEvent*) {
