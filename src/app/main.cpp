@@ -1,7 +1,5 @@
 // Pelmora: one running instance, the splash, then the main window until it is closed.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,16 +12,11 @@
 #include "platform/qt/QtAudio.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPictures.h"
 #include "shell/qt/GameShell.h"
 
 namespace {
-
-// The standard dialogue buttons speak the game's language whatever the desktop's locale.
-void LoadChineseTranslations(QApplication& app, QTranslator& translator) {
-  if (translator.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    app.installTranslator(&translator);
-}
 
 // PELMORA_SEED makes every board of a run repeatable (window tests plan their moves with it);
 // without it the boards come from the clock as usual.
@@ -38,8 +31,6 @@ std::unique_ptr<pelmora::Random> MakeRandom() {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName("Pelmora");
-  QTranslator translator;
-  LoadChineseTranslations(app, translator);
 
   pelmora::SingleInstance instance;
   if (!instance.TryAcquire()) return 0;  // another Pelmora runs: end at once, with no window
@@ -49,6 +40,9 @@ int main(int argc, char** argv) {
   pelmora::GameFolders where = pelmora::ChooseGameFolders(QCoreApplication::applicationDirPath().toStdString(),
                                                           files, pelmora::SystemEnvironment());
   pelmora::PreparePlayerFolders(where, files);
+  // The player's choice, or the desktop's language; settled before any window shows a word.
+  pelmora::SetLanguageFolder(where.GameFolder);
+  pelmora::UseLanguage(pelmora::ReadChosenLanguage(where.SettingsToRead).value_or(pelmora::DesktopLanguage()));
   const QString folder = QString::fromStdString(where.GameFolder);
   pelmora::FrmLong::ShowModal(folder);
 

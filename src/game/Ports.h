@@ -34,7 +34,8 @@ class ScoreView {
  public:
   virtual ~ScoreView() = default;
   virtual void ShowDigits(std::string_view eightDigits) = 0;
-  virtual void ShowLevelCaption(const std::string& caption) = 0;
+  // The level caption "第n关" for `level`; the windows word it in the player's language.
+  virtual void ShowLevel(int level) = 0;
 };
 
 // The leaderboard's turn when a game is lost. It may run modal dialogues.

@@ -41,6 +41,6 @@ int PlaceFor(std::int32_t score, const PXBList& list);
 void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHost& host);
 
 // What the player is told when data.dat could not be saved.
-inline constexpr char kPXBSaveFailed[] = "排行榜无法保存。\n这次的记录只保留到游戏退出为止。";
+inline constexpr char kPXBSaveFailed[] = QT_TRANSLATE_NOOP("Pelmora", "排行榜无法保存。\n这次的记录只保留到游戏退出为止。");
 
 }  // namespace pelmora

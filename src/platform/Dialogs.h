@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Text.h"
+
 namespace pelmora {
 
 enum class Buttons { Ok, OkCancel, YesNo, AbortRetryIgnore };
@@ -14,11 +16,12 @@ enum class Answer { Ok, Cancel, Yes, No, Abort, Retry, Ignore };
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // Texts are UTF-8. Returns the button chosen (closing the box counts as its escape button).
-  virtual Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) = 0;
-  // Returns the entered text, or nothing when the player cancelled.
-  virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                           const std::string& defaultText) = 0;
+  // Shows `text` under `caption`, both in the player's language. Returns the button chosen
+  // (closing the box counts as its escape button).
+  virtual Answer Message(const Text& text, const Text& caption, Buttons buttons, Icon icon) = 0;
+  // Returns the entered text (UTF-8), or nothing when the player cancelled. The field starts with
+  // `defaultText`.
+  virtual std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
 };
 
 }  // namespace pelmora

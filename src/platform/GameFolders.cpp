@@ -49,9 +49,21 @@ std::optional<std::string> BaseFolder(const Environment& env, const char* variab
 
 std::string Parent(const std::string& file) { return fs::path(file).parent_path().string(); }
 
-std::string LossMessage(const std::string& problem, bool settingsLost, bool scoresLost) {
-  const char* what = settingsLost && scoresLost ? "设置和成绩" : settingsLost ? "设置" : "成绩";
-  return problem + "\n游戏可以照常进行，但" + what + "将无法保存。";
+enum class Problem { NoHome, CannotCreate };
+
+// What the player is told: the problem, and what cannot be saved because of it, each message
+// whole. The folder or file that could not be made fills %1.
+Text LossMessage(Problem problem, bool settingsLost, bool scoresLost, const std::string& failed = {}) {
+  static constexpr const char* kNoHome[] = {
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置和成绩将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但成绩将无法保存。")};
+  static constexpr const char* kCannotCreate[] = {
+      QT_TRANSLATE_NOOP("Pelmora", "无法创建 %1。\n游戏可以照常进行，但设置和成绩将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "无法创建 %1。\n游戏可以照常进行，但设置将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "无法创建 %1。\n游戏可以照常进行，但成绩将无法保存。")};
+  const std::size_t lost = settingsLost && scoresLost ? 0 : settingsLost ? 1 : 2;
+  return Text(problem == Problem::NoHome ? kNoHome[lost] : kCannotCreate[lost], {failed});
 }
 
 }  // namespace
@@ -86,7 +98,7 @@ GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& f
     const std::string media = Under(Join(*data, "pelmora"), files::kMedia);
     if (media != f.MusicFolders.front()) f.MusicFolders.push_back(media);
   }
-  if (!config || !data) f.Message = LossMessage("找不到玩家的主文件夹（环境变量 HOME）。", !config, !data);
+  if (!config || !data) f.Message = LossMessage(Problem::NoHome, !config, !data);
   return f;
 }
 
@@ -117,8 +129,8 @@ void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
     }
   }
   // What Choose found missing already is told; a second message would only repeat it.
-  if (!failed.empty() && folders.Message.empty())
-    folders.Message = LossMessage("无法创建 " + failed + "。", settingsLost, scoresLost);
+  if (!failed.empty() && folders.Message.Words.empty())
+    folders.Message = LossMessage(Problem::CannotCreate, settingsLost, scoresLost, failed);
 }
 
 }  // namespace pelmora

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace pelmora {
 
 // The file system as far as the choice of folders needs it.
@@ -67,9 +69,9 @@ struct GameFolders {
   // The folders whose music files make up the music list, merged in name order.
   std::vector<std::string> MusicFolders;
   // What to tell the player once, in a message box, when a folder or file of theirs could not be
-  // made; empty when there is nothing to tell. The game runs on either way; it then cannot save
-  // what the message names, just as with a read-only game folder.
-  std::string Message;
+  // made; empty words when there is nothing to tell. The game runs on either way; it then cannot
+  // save what the message names, just as with a read-only game folder.
+  Text Message;
 };
 
 // Everything in and beside `gameFolder`, as a portable game keeps it.

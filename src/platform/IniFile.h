@@ -24,8 +24,9 @@ namespace pelmora {
 //    the section, and a line without "=" (a header, a blank line) merges into the name after it.
 // Failures are told through `dialogs` and return "":
 //  - file cannot be read, or the matching header is not followed by two characters:
-//    "文件出错", OK, no icon, caption kAppTitle.
-//  - key not found: "在文件中没有找到所要查找的字段", caption "错误信息", Abort/Retry/Ignore, no
+//    "文件出错" (the file its filling), OK, no icon, caption kAppTitle.
+//  - key not found: "在文件中没有找到所要查找的字段" (the key and the file its fillings), caption
+//    "错误信息", Abort/Retry/Ignore, no
 //    icon. Retry and Ignore repeat the failing read, which fails again, so the box returns until
 //    the player picks Abort; any other answer (a box closed some other way) counts as Abort.
 std::string GetIniValue(const std::string& path, std::string_view section, std::string_view key,

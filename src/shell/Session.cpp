@@ -48,7 +48,8 @@ void Session::DescentTimerTick() {
 }
 
 bool Session::ConfirmRestart() {
-  return io_.dialogs.Message("游戏还没结束,真的要重新开始吗?", "提示", Buttons::OkCancel, Icon::Question) == Answer::Ok;
+  return io_.dialogs.Message(QT_TRANSLATE_NOOP("Pelmora", "游戏还没结束,真的要重新开始吗?"),
+                             QT_TRANSLATE_NOOP("Pelmora", "提示"), Buttons::OkCancel, Icon::Question) == Answer::Ok;
 }
 
 void Session::StartMusic() { music_.OnNewGame(); }
@@ -65,7 +66,7 @@ void Session::ShowDigits(std::string_view eightDigits) {
   io_.view.ShowScore(score_);
 }
 
-void Session::ShowLevelCaption(const std::string& caption) { io_.view.ShowLevelCaption(caption); }
+void Session::ShowLevel(int level) { io_.view.ShowLevel(level); }
 
 void Session::EnterPXB(std::int32_t score) { pelmora::EnterPXB(score, pxb_, io_.dialogs, io_.leaderboard); }
 
@@ -79,15 +80,14 @@ void Session::LoadSnowForCurrentSet() {
     LoadSnow(snow_, game_.SnowShow, set->Path, io_.dialogs, io_.pictures, io_.random, store_.scale);
 }
 
-bool Session::LoadSetOrTell(const PictureSet& set, const std::string& consequence) {
+bool Session::LoadSetOrTell(const PictureSet& set, const char* message) {
   const auto failed = pelmora::LoadPictureSet(store_, set.Path, io_.pictures);
   if (!failed) {
     setLoaded_ = true;
     return true;
   }
-  std::string text = "图片组“" + set.Name + "”的图片无法读取：\n" + NativePath(set.Path + *failed);
-  if (!consequence.empty()) text += "\n\n" + consequence;
-  io_.dialogs.Message(text, "警告", Buttons::Ok, Icon::Exclamation);
+  io_.dialogs.Message(Text(message, {set.Name, NativePath(set.Path + *failed)}), QT_TRANSLATE_NOOP("Pelmora", "警告"),
+                      Buttons::Ok, Icon::Exclamation);
   return false;
 }
 
@@ -100,20 +100,22 @@ bool Session::EnsureAPictureSetLoaded() {
   const int chosen = CurrentSet() ? settings_.GameMain : 1;
   for (int k = 0; k < count; ++k) {
     const int i = k == 0 ? chosen : (k <= chosen - 1 ? k : k + 1);
-    if (LoadSetOrTell(sets_[static_cast<std::size_t>(i - 1)], k + 1 < count ? "改用下一个图片组。" : "")) {
+    const char* message = k + 1 < count ? QT_TRANSLATE_NOOP("Pelmora", "图片组“%1”的图片无法读取：\n%2\n\n改用下一个图片组。")
+                                        : QT_TRANSLATE_NOOP("Pelmora", "图片组“%1”的图片无法读取：\n%2");
+    if (LoadSetOrTell(sets_[static_cast<std::size_t>(i - 1)], message)) {
       settings_.GameMain = static_cast<std::int16_t>(i);
       return true;
     }
   }
-  io_.dialogs.Message("没有能够读取的图片组，游戏无法开始。\n请重新安装游戏。", kAppTitle, Buttons::Ok,
-                      Icon::Exclamation);
+  io_.dialogs.Message(QT_TRANSLATE_NOOP("Pelmora", "没有能够读取的图片组，游戏无法开始。\n请重新安装游戏。"), kAppTitle,
+                      Buttons::Ok, Icon::Exclamation);
   return false;
 }
 
 void Session::LoadCurrentPictureSet() {
   const PictureSet* set = CurrentSet();
   if (!set) return;
-  LoadSetOrTell(*set, "继续使用原来的图片。");
+  LoadSetOrTell(*set, QT_TRANSLATE_NOOP("Pelmora", "图片组“%1”的图片无法读取：\n%2\n\n继续使用原来的图片。"));
   ShowIdleField();
 }
 

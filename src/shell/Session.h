@@ -13,6 +13,7 @@
 #include "view/Snow.h"
 #include "game/Rules.h"
 #include "leaderboard/EnterPxb.h"
+#include "platform/Language.h"
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -73,6 +74,11 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void ShowLeaderboard();
   void OpenWebPage();
   void ShowAbout();
+  // The player chose `language` from the menu, and the windows speak it already: the choice is
+  // stored as "Language" in "UserSet" of the player's settings, and the fixed pictures (the
+  // field's title picture among them), the pause picture and the score box's first picture are
+  // read again in it. The game and the board are untouched.
+  void LanguageChosen(Language language);
 
   // What the window reports: the pointer on the play field (x in pixels of its drawing area),
   // the two switches, the descent timer's tick.
@@ -122,7 +128,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void RestartLoop() override;
   // The score picture and the level caption.
   void ShowDigits(std::string_view eightDigits) override;
-  void ShowLevelCaption(const std::string& caption) override;
+  void ShowLevel(int level) override;
   // The leaderboard's turn at game over.
   void EnterPXB(std::int32_t score) override;
 
@@ -135,7 +141,8 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void RepaintScore();
   void LoadPausePicture();
   bool EnsureAPictureSetLoaded();
-  bool LoadSetOrTell(const PictureSet& set, const std::string& consequence);
+  // `message` names the set (%1) and the file that failed (%2).
+  bool LoadSetOrTell(const PictureSet& set, const char* message);
   void LoadCurrentPictureSet();
   void LoadSnowForCurrentSet();
   const PictureSet* CurrentSet() const;

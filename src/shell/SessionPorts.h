@@ -21,7 +21,7 @@ class MainView {
     ShowField(field);
   }
   virtual void ShowScore(const Surface& picture) = 0;             // PicGetF
-  virtual void ShowLevelCaption(const std::string& caption) = 0;  // LabG
+  virtual void ShowLevel(int level) = 0;  // LabG, worded "第n关" in the player's language
   virtual void ShowMode(int mode) = 0;  // the mode labels' colours and the slider's picture
   // Sets a switch's check box. A change of its state runs the switch's action, as a click would
   // (the shell reports it back through Session::MusicSwitchChanged / SoundSwitchChanged).

@@ -10,7 +10,7 @@ namespace pelmora {
 
 bool Session::StartUp() {
   // A folder of the player's that could not be made is told once; the game runs on without it.
-  if (!where_.Message.empty()) io_.dialogs.Message(where_.Message, kAppTitle, Buttons::Ok, Icon::Exclamation);
+  if (!where_.Message.Words.empty()) io_.dialogs.Message(where_.Message, kAppTitle, Buttons::Ok, Icon::Exclamation);
   StartupSettings read = ReadStartupSettings(SettingsFile(where_.SettingsToRead), where_.GameFolder, io_.dialogs);
   settings_ = read.User;
   sets_ = std::move(read.Sets);
@@ -39,8 +39,8 @@ bool Session::StartUp() {
 bool Session::LoadFixedPicturesOrTell() {
   const auto failed = LoadFixedPictures(store_, where_.GameFolder + files::kImages, io_.pictures);
   if (!failed) return true;
-  io_.dialogs.Message("游戏图片丢失或已损坏：\n" + GamePath(where_.GameFolder, files::kImages + *failed) +
-                          "\n\n请重新安装游戏。程序将退出。",
+  io_.dialogs.Message(Text(QT_TRANSLATE_NOOP("Pelmora", "游戏图片丢失或已损坏：\n%1\n\n请重新安装游戏。程序将退出。"),
+                           {GamePath(where_.GameFolder, files::kImages + *failed)}),
                       kAppTitle, Buttons::Ok, Icon::Exclamation);
   return false;
 }
@@ -65,8 +65,9 @@ void Session::Shutdown() {
   io_.timer.StopCountdown();
   // Without a folder for them (told at start-up already) the settings have nowhere to go.
   if (!where_.SettingsToSave.empty() && !WriteUserSettings(SettingsFile(where_.SettingsToSave), settings_)) {
-    io_.dialogs.Message("游戏设置无法保存到 " + where_.SettingsToSave + "。\n下次启动时将使用原来的设置。", kAppTitle,
-                        Buttons::Ok, Icon::Exclamation);
+    io_.dialogs.Message(Text(QT_TRANSLATE_NOOP("Pelmora", "游戏设置无法保存到 %1。\n下次启动时将使用原来的设置。"),
+                             {where_.SettingsToSave}),
+                        kAppTitle, Buttons::Ok, Icon::Exclamation);
   }
   if (io_.endProcess) io_.endProcess();
 }

@@ -170,6 +170,17 @@ TEST_F(EnterPXBTest, PromptCountsCharactersNotBytes) {
   EXPECT_EQ(host.saved.at(0)[0].Name, "一二三四五六七八");
 }
 
+TEST_F(EnterPXBTest, ANameGbkCannotHoldIsToldAndGivenBackForEditing) {
+  PXBList list;
+  AnswerYesWithName("Zoé 🙂 Ω");  // é and Ω have GBK forms, the smiley none
+  dialogs.inputs.push_back("Zoé Ω");
+  EnterPXB(10, list, dialogs, host);
+  EXPECT_EQ(dialogs.defaults, (std::vector<std::string>{"", "Zoé 🙂 Ω"}));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1].text, "排行榜无法保存名字中的“🙂”，请修改你的名字。");
+  EXPECT_EQ(list[0].Name, "Zoé Ω");
+}
+
 TEST_F(EnterPXBTest, CancelAndEmptyNameStoreTheDefaultName) {
   PXBList list;
   AnswerYesWithName(std::nullopt);

@@ -96,7 +96,7 @@ TEST(GameFolders, AWritableFolderWithPicturesKeepsEverythingBesideTheExecutable)
   PreparePlayerFolders(f, files);
   EXPECT_EQ(files.dirs, before) << "a portable game makes no folders of the player";
   EXPECT_EQ(files.files.size(), 1u);
-  EXPECT_EQ(f.Message, "");
+  EXPECT_EQ(Filled(f.Message), "");
 }
 
 // The game folder is found relative to the executable, wherever the tree was put.
@@ -163,7 +163,7 @@ TEST(GameFolders, ThePlayersFilesFollowTheXdgVariables) {
       EXPECT_EQ(f.SettingsToRead, c.settings) << where;
     }
     const bool lost = c.settings.empty() || c.leaderboard.empty();
-    EXPECT_EQ(f.Message.empty(), !lost) << where;
+    EXPECT_EQ(Filled(f.Message).empty(), !lost) << where;
   }
 }
 
@@ -171,7 +171,7 @@ TEST(GameFolders, WithoutAHomeThePlayerIsToldWhatCannotBeSaved) {
   FakeFiles files;
   files.Game("/usr/share/games/pelmora", false);
   const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"XDG_DATA_HOME", "/data"}}});
-  EXPECT_EQ(f.Message, "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。");
+  EXPECT_EQ(Filled(f.Message), "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。");
 }
 
 TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlayers) {
@@ -182,7 +182,7 @@ TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlay
 
   GameFolders first = ChooseGameFolders("/usr/games", files, env);
   PreparePlayerFolders(first, files);
-  EXPECT_EQ(first.Message, "");
+  EXPECT_EQ(Filled(first.Message), "");
   EXPECT_EQ(first.SettingsToRead, "/home/p/.config/pelmora/VornPGame.ini");
   EXPECT_EQ(files.files.at(first.SettingsToSave), FakeFiles::kShipped);
   EXPECT_TRUE(files.IsDirectory("/home/p/.local/share/pelmora")) << "data.dat needs its folder to be saved";
@@ -192,7 +192,7 @@ TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlay
   PreparePlayerFolders(second, files);
   EXPECT_EQ(files.files.at(second.SettingsToSave), "GameMode=3\r\n");
   EXPECT_EQ(second.SettingsToRead, second.SettingsToSave);
-  EXPECT_EQ(second.Message, "");
+  EXPECT_EQ(Filled(second.Message), "");
 }
 
 TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
@@ -231,7 +231,7 @@ TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
     c.setUp(files);
     GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"HOME", "/home/p"}}});
     PreparePlayerFolders(f, files);
-    EXPECT_EQ(f.Message, c.message) << c.what;
+    EXPECT_EQ(Filled(f.Message), c.message) << c.what;
     EXPECT_EQ(f.SettingsToRead, c.settingsLost ? shipped : f.SettingsToSave) << c.what;
     EXPECT_EQ(f.SettingsToSave, "/home/p/.config/pelmora/VornPGame.ini")
         << c.what << ": the exit's save must go to the player's file, never the shipped one";
@@ -263,7 +263,7 @@ TEST(SystemGameFolders, AnInstalledTreeGivesThePlayerAWritableCopyOfItsSettings)
   GameFolders f = ChooseGameFolders((tree / "usr/games").string(), files, env);
   ASSERT_EQ(f.GameFolder, game.string());
   PreparePlayerFolders(f, files);
-  ASSERT_EQ(f.Message, "");
+  ASSERT_EQ(Filled(f.Message), "");
 
   const std::string copy = (root.Path() / "home/.config/pelmora/VornPGame.ini").string();
   ASSERT_EQ(f.SettingsToSave, copy);

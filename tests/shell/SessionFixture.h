@@ -34,7 +34,7 @@ struct FakeView : MainView {
     field = f;
   }
   void ShowScore(const Surface&) override {}
-  void ShowLevelCaption(const std::string& c) override { caption = c; }
+  void ShowLevel(int level) override { caption = "第" + std::to_string(level) + "关"; }
   void ShowMode(int m) override { mode = m; }
   void SetMusicSwitch(bool on) override {
     if (on == music) return;

@@ -43,7 +43,11 @@ struct FakeScoreView : ScoreView {
   std::string caption;
   std::vector<std::string> captions;
   void ShowDigits(std::string_view eight) override { digits = std::string(eight); }
-  void ShowLevelCaption(const std::string& c) override { caption = c; captions.push_back(c); }
+  // Worded as the game words it in Chinese.
+  void ShowLevel(int level) override {
+    caption = "第" + std::to_string(level) + "关";
+    captions.push_back(caption);
+  }
 };
 
 struct FakeGameOver : GameOverHandOff {
@@ -79,10 +83,11 @@ struct FakeDialogs : Dialogs {
   std::deque<Answer> answers;          // next answers; when empty, `fallback`
   Answer fallback = Answer::Ok;
   std::vector<std::string> prompts;
+  std::vector<std::string> defaults;  // what each input box started with
   std::deque<std::optional<std::string>> inputs;  // nullopt = Cancel
 
-  Answer Message(const std::string& text, const std::string& caption, Buttons b, Icon i) override {
-    messages.push_back({text, caption, b, i});
+  Answer Message(const Text& text, const Text& caption, Buttons b, Icon i) override {
+    messages.push_back({Filled(text), Filled(caption), b, i});
     if (answers.empty()) return fallback;
     Answer a = answers.front();
     answers.pop_front();
@@ -94,9 +99,9 @@ struct FakeDialogs : Dialogs {
     for (const auto& m : messages) out.push_back(m.caption + ": " + m.text);
     return out;
   }
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string&) override {
-    prompts.push_back(prompt + "|" + title);
+  std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText) override {
+    prompts.push_back(Filled(prompt) + "|" + Filled(title));
+    defaults.push_back(defaultText);
     if (inputs.empty()) return std::nullopt;
     auto v = inputs.front();
     inputs.pop_front();

@@ -27,7 +27,7 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 FrmPXB::FrmPXB(const PXBList& list, QWidget* owner, const QString& gameFolder)
     // Tool: a helper window of the game, kept out of the taskbar.
     : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint) {
-  setWindowTitle(QStringLiteral("Lumo排行榜"));
+  setWindowTitle(tr("Lumo排行榜"));
   setFixedSize(layout::kBoardWidth, layout::kBoardHeight);
   setModal(true);
   // It opens over its owner, on the owner's screen.
@@ -45,7 +45,7 @@ FrmPXB::FrmPXB(const PXBList& list, QWidget* owner, const QString& gameFolder)
     labDate_[row] = MakeLabel(FromUtf8(entry.Date), layout::kBoardColumnX[3], y);
   }
 
-  comClose_ = new QPushButton(QStringLiteral("关闭"), this);
+  comClose_ = new QPushButton(tr("关闭"), this);
   const layout::Rect close = layout::kBoardCloseButton;
   comClose_->setGeometry(close.x, close.y, close.w, close.h);
   connect(comClose_, &QPushButton::clicked, this, &QDialog::close);

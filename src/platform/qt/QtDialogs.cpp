@@ -1,9 +1,12 @@
 #include "platform/qt/QtDialogs.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
+
+#include "platform/qt/QtLanguage.h"
 
 namespace pelmora {
 
@@ -13,6 +16,9 @@ struct Choice {
   Answer answer;
   const char* text;
 };
+
+// The buttons' words, in the catalogue's context of the boxes.
+constexpr char kButtons[] = "QtDialogs";
 
 // The buttons of each box, left to right, with what Enter and what Esc (or closing the box)
 // choose. Enter takes the first button, as the game's boxes have always done; in particular
@@ -24,11 +30,17 @@ struct ButtonSet {
 };
 
 const ButtonSet& SetOf(Buttons b) {
-  static const ButtonSet ok{{{Answer::Ok, "确定"}}, Answer::Ok, Answer::Ok};
-  static const ButtonSet okCancel{{{Answer::Ok, "确定"}, {Answer::Cancel, "取消"}}, Answer::Ok, Answer::Cancel};
-  static const ButtonSet yesNo{{{Answer::Yes, "是(&Y)"}, {Answer::No, "否(&N)"}}, Answer::Yes, Answer::No};
-  static const ButtonSet abortRetryIgnore{
-      {{Answer::Abort, "中止"}, {Answer::Retry, "重试"}, {Answer::Ignore, "忽略"}}, Answer::Abort, Answer::Abort};
+  static const char* const okText = QT_TRANSLATE_NOOP("QtDialogs", "确定");
+  static const ButtonSet ok{{{Answer::Ok, okText}}, Answer::Ok, Answer::Ok};
+  static const ButtonSet okCancel{{{Answer::Ok, okText}, {Answer::Cancel, QT_TRANSLATE_NOOP("QtDialogs", "取消")}},
+                                  Answer::Ok, Answer::Cancel};
+  static const ButtonSet yesNo{
+      {{Answer::Yes, QT_TRANSLATE_NOOP("QtDialogs", "是(&Y)")}, {Answer::No, QT_TRANSLATE_NOOP("QtDialogs", "否(&N)")}},
+      Answer::Yes, Answer::No};
+  static const ButtonSet abortRetryIgnore{{{Answer::Abort, QT_TRANSLATE_NOOP("QtDialogs", "中止")},
+                                           {Answer::Retry, QT_TRANSLATE_NOOP("QtDialogs", "重试")},
+                                           {Answer::Ignore, QT_TRANSLATE_NOOP("QtDialogs", "忽略")}},
+                                          Answer::Abort, Answer::Abort};
   switch (b) {
     case Buttons::Ok: return ok;
     case Buttons::OkCancel: return okCancel;
@@ -50,10 +62,10 @@ QMessageBox::Icon IconOf(Icon i) {
 
 }  // namespace
 
-Answer QtDialogs::Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
+Answer QtDialogs::Message(const Text& text, const Text& caption, Buttons buttons, Icon icon) {
   // The game's texts break their lines the Windows way (CR LF); a label wants plain LF.
-  const QString body = QString::fromStdString(text).replace("\r\n", "\n");
-  QMessageBox box(IconOf(icon), QString::fromStdString(caption), body, QMessageBox::NoButton, owner_.data());
+  const QString body = Words(text).replace("\r\n", "\n");
+  QMessageBox box(IconOf(icon), Words(caption), body, QMessageBox::NoButton, owner_.data());
   // Qt's standard buttons are placed by role, in an order that each platform's button-box layout
   // chooses (Abort, a rejecting button, lands right of Retry and Ignore on Windows and left of
   // them elsewhere). Buttons that share one role keep the order they are added in on every
@@ -61,7 +73,7 @@ Answer QtDialogs::Message(const std::string& text, const std::string& caption, B
   const ButtonSet& set = SetOf(buttons);
   std::vector<std::pair<const QAbstractButton*, Answer>> answers;
   for (const Choice& choice : set.choices) {
-    QPushButton* button = box.addButton(QString::fromUtf8(choice.text), QMessageBox::ActionRole);
+    QPushButton* button = box.addButton(QCoreApplication::translate(kButtons, choice.text), QMessageBox::ActionRole);
     answers.emplace_back(button, choice.answer);
     if (choice.answer == set.enter) box.setDefaultButton(button);
     if (choice.answer == set.escape) box.setEscapeButton(button);
@@ -72,11 +84,10 @@ Answer QtDialogs::Message(const std::string& text, const std::string& caption, B
   return set.escape;
 }
 
-std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
-                                            const std::string& defaultText) {
+std::optional<std::string> QtDialogs::Input(const Text& prompt, const Text& title, const std::string& defaultText) {
   QInputDialog dialog(owner_.data());
-  dialog.setWindowTitle(QString::fromStdString(title));
-  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setWindowTitle(Words(title));
+  dialog.setLabelText(Words(prompt));
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setInputMode(QInputDialog::TextInput);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -11,9 +11,8 @@ namespace pelmora {
 class QtDialogs final : public Dialogs {
  public:
   void SetOwner(QWidget* owner) { owner_ = owner; }
-  Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override;
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& defaultText) override;
+  Answer Message(const Text& text, const Text& caption, Buttons buttons, Icon icon) override;
+  std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText) override;
 
  private:
   QPointer<QWidget> owner_;

@@ -3,11 +3,13 @@
 #include <QString>
 #include <cstring>
 
+#include "platform/qt/QtLanguage.h"
+
 namespace pelmora {
 
 std::optional<Surface> QtPictureLoader::Load(const std::string& path) {
   QImage image;
-  if (!image.load(QString::fromStdString(path)) || image.isNull()) return std::nullopt;
+  if (!image.load(QString::fromStdString(LocalFile(path))) || image.isNull()) return std::nullopt;
   return ToSurface(image);
 }
 
@@ -34,11 +36,11 @@ namespace {
 template <typename Picture>
 Picture LoadFor(const QString& path, int scale) {
   Picture picture;
-  if (scale >= 2 && picture.load(QString::fromStdString(ScaledName(path.toStdString(), 2)))) {
+  if (scale >= 2 && picture.load(QString::fromStdString(LocalFile(ScaledName(path.toStdString(), 2))))) {
     picture.setDevicePixelRatio(2);
     return picture;
   }
-  picture.load(path);
+  picture.load(LocalFile(path));
   return picture;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Pictures through Qt: files into Surfaces and Surfaces into QImages for the widgets.
+// Pictures through Qt: files into Surfaces and Surfaces into QImages for the widgets. Every
+// picture is read in the player's language: its English twin when there is one (QtLanguage.h).
 
 #include <QImage>
 #include <QPixmap>

@@ -16,7 +16,7 @@ namespace pelmora {
 FrmLong::FrmLong(const QString& gameFolder, QWidget* parent)
     // Tool: a passing helper window, kept out of the taskbar.
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), longTimer_(new QTimer(this)) {
-  setWindowTitle(QStringLiteral("Lumo程序加载"));
+  setWindowTitle(tr("Lumo程序加载"));
   setFixedSize(layout::kSplashWidth, layout::kSplashHeight);
   setModal(true);
   // The window colour of the system is the background wherever the picture is missing.

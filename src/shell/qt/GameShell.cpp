@@ -6,6 +6,7 @@
 
 #include "leaderboard/qt/QtLeaderboardHost.h"
 #include "platform/Paths.h"
+#include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPictures.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
@@ -21,7 +22,11 @@ GameShell::GameShell(GameFolders folders, ShellPorts ports)
   menu_ = std::make_unique<GameMenu>(GameMenuActions{
       [this](int i) { session_->ChoosePictureSet(i); }, [this] { session_->ShowHelp(); },
       [this] { session_->ShowLeaderboard(); }, [this] { session_->OpenWebPage(); }, [this] { session_->ShowAbout(); },
-      [this] { session_->ExitCommand(); }});
+      [this] { session_->ExitCommand(); },
+      [this](Language language) {
+        UseLanguage(language);  // every window words itself anew
+        session_->LanguageChosen(language);
+      }});
   if (!io_.leaderboard) {
     ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folders.GameFolder),
                                                           folders.LeaderboardFile);
@@ -117,9 +122,7 @@ void GameShell::ShowFieldChanges(const Surface& field, const std::vector<layout:
 
 void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
 
-void GameShell::ShowLevelCaption(const std::string& caption) {
-  frm_->SetLevelCaption(QString::fromStdString(caption));
-}
+void GameShell::ShowLevel(int level) { frm_->SetLevel(level); }
 
 void GameShell::ShowMode(int mode) {
   frm_->ShowModeColours(mode);

@@ -56,7 +56,7 @@ class GameShell final : public QObject, MainView {
   void ShowField(const Surface& field) override;
   void ShowFieldChanges(const Surface& field, const std::vector<layout::Rect>& changed) override;
   void ShowScore(const Surface& picture) override;
-  void ShowLevelCaption(const std::string& caption) override;
+  void ShowLevel(int level) override;
   void ShowMode(int mode) override;
   void SetMusicSwitch(bool on) override;
   void SetSoundSwitch(bool on) override;

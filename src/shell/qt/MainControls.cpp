@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 
 #include "view/ControlPanel.h"
@@ -84,10 +85,22 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   armed_ = false;
 }
 
+bool VerticalLabel::Stacked() const {
+  const QString words = text();
+  return std::all_of(words.begin(), words.end(), [](QChar ch) { return ch.unicode() >= 0x2E80; });
+}
+
 void VerticalLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setFont(font());
   p.setPen(palette().color(QPalette::WindowText));
+  if (!Stacked()) {
+    // Turned a quarter clockwise, read from the top down as on the spine of a book.
+    p.translate(width(), 0);
+    p.rotate(90);
+    p.drawText(QRect(0, 0, height(), width()), Qt::AlignHCenter | Qt::AlignVCenter, text());
+    return;
+  }
   const int line = 12;
   int y = 0;
   for (const QChar ch : text()) {

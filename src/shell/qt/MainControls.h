@@ -96,6 +96,9 @@ class VerticalLabel final : public QLabel {
   Q_OBJECT
  public:
   VerticalLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+  // Characters of the Chinese scripts stand one under the other; any other text (a word of
+  // letters) is turned to run down the label.
+  bool Stacked() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
