@@ -38,10 +38,20 @@ std::string SettingsInput(int key, const std::string& value, const std::string& 
   return std::string{static_cast<char>(key), static_cast<char>(value.size())} + value + file;
 }
 
+// The file with the value of `key`'s line replaced, as a player editing it by hand would.
+std::string Edited(const std::string& file, const std::string& key, const std::string& value) {
+  const std::size_t at = file.find("\n" + key + "=");
+  if (at == std::string::npos) return file;
+  const std::size_t from = at + key.size() + 2;
+  return file.substr(0, from) + value + file.substr(file.find('\r', from));
+}
+
 void SettingsSeeds(const fs::path& out, const std::string& shipped) {
   Write(out, "gamemode", SettingsInput(4, "3", shipped));
   Write(out, "mediaon", SettingsInput(0, "False", shipped));
   Write(out, "menuname1", SettingsInput(7, "雪景", shipped));
+  // Numbers just past what 16 bits hold.
+  Write(out, "beyond-16-bits", SettingsInput(2, "True", Edited(Edited(shipped, "SoundMax", "40000"), "GameMain", "-32769")));
   // A GBK file whose only bytes that are not UTF-8 sit on the line rewritten: the other Chinese
   // line (GBK 楼 reads as "¥" in UTF-8) must still read as GBK afterwards.
   Write(out, "encoding",

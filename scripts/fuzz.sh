@@ -90,7 +90,7 @@ if [ "$mode" = minimise ]; then
     quietly "build-fuzz/fuzz/pelmora_fuzz_$target" -merge=1 -max_len="$max_len" "$fresh" \
       "fuzz/corpus/$target" "build-fuzz/corpus/$target"
     rm -rf "fuzz/corpus/$target" && mv "$fresh" "fuzz/corpus/$target"
-    echo "fuzz $target: $(find "fuzz/corpus/$target" -type f | wc -l) inputs, $(du -sk "fuzz/corpus/$target" | cut -f1) KB"
+    echo "fuzz $target: $(find "fuzz/corpus/$target" -type f | wc -l) inputs, $(du -sk --apparent-size "fuzz/corpus/$target" | cut -f1) KB"
   done
   exit 0
 fi
@@ -118,7 +118,7 @@ if [ "$mode" = plants ]; then
       echo "plant $target: NOT FOUND in $(executions "$log" "$seconds") ($(head -n 1 "$plant"))"
     else
       found=$((found + 1))
-      echo "plant $target: found after $((SECONDS - started)) s: $(grep -m 1 -E 'ORACLE FAILURE|ERROR:|runtime error' "$log")"
+      echo "plant $target: found after $((SECONDS - started)) s: $(grep -m 1 -E 'ORACLE FAILURE|ERROR:|runtime error' "$log" | cut -c 1-160)"
     fi
     patch -d "$tree" -p1 --batch --reverse --quiet <"$plant"
   done
