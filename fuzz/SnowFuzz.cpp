@@ -11,8 +11,8 @@
 //  - snow that stays off leaves the snow as it was; snow that comes on has every value within
 //    what the field and the strip can show, the strip and its mask cut to the store and to each
 //    other, the mask pure black and white, and the strip black wherever the mask is white;
-//  - over several hundred frames every flake stays on the field's rows, shows a flake of the
-//    strip, and drifts no further sideways than its fall allows, within 16 bits.
+//  - over a whole fall (up to 300 frames) every flake stays on the field's rows, shows a flake
+//    of the strip, and drifts no further sideways than its fall allows, within 16 bits.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -201,10 +201,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckFlakes(snow, 0);
 
   // A few frames on the real field, the rest on a small one: the drawing is clipped the same,
-  // and a thousand large flakes over hundreds of frames would slow the search down.
-  Surface field(kSnowFieldWidth, kSnowFieldHeight, 0x204060);
+  // and a thousand large flakes over hundreds of frames would slow the search down. A whole fall
+  // and one frame more (at most 300) bring every flake back to the top at least once, past the
+  // farthest drift and through the restart.
+  // The field is made once: what earlier inputs drew on it does not matter.
+  static Surface field(kSnowFieldWidth, kSnowFieldHeight, 0x204060);
   Surface corner(16, 16);
-  for (int frame = 1; frame <= 300; ++frame) {
+  const int frames = std::min(300, FramesPerFall(snow) + 1);
+  for (int frame = 1; frame <= frames; ++frame) {
     DrawSnow(snow, random, frame <= 4 ? field : corner);
     CheckFlakes(snow, frame);
   }
