@@ -285,8 +285,11 @@ void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, st
       FUZZ_CHECK((now == Read{value, 0, 0}), "written " + Describe(p) + "=" + Quoted(value) + ", read back " +
                                               Quoted(now.value) + " with " + std::to_string(now.boxes) + " boxes");
     } else {
-      FUZZ_CHECK(now == reads[i], "writing " + Describe(p) + " changed " + Describe(kProbes[i]) + " from " +
-                                      Quoted(reads[i].value) + " to " + Quoted(now.value));
+      // Which box a read that fails shows may change: a header at the very end of the file is a
+      // file error, and once the write has added a line after it, a missing key.
+      FUZZ_CHECK(now.value == reads[i].value && now.boxes == reads[i].boxes,
+                 "writing " + Describe(p) + " changed " + Describe(kProbes[i]) + " from " + Quoted(reads[i].value) +
+                     " to " + Quoted(now.value));
     }
   }
 }
