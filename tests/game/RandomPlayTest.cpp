@@ -259,13 +259,13 @@ TEST(RandomPlay, GreedyPlayClimbsTheLevelsKeepingTheRules) {
 
 TEST(RandomPlay, GamesFromHighScoresKeepTheRulesAtTheDescentFloor) {
   Play random(true);
-  PlayAtRandom(random, 20000);
+  PlayAtRandom(random, 10000);
   EXPECT_GT(random.games, 5);
   EXPECT_GT(random.maxLevel, 200);
   EXPECT_GT(random.framesAtFloor, 0);
 
   Play greedy(true);
-  const std::vector<int> levels = PlayGreedily(greedy, 20000);
+  const std::vector<int> levels = PlayGreedily(greedy, 10000);
   EXPECT_GT(greedy.maxLevel, 200);
   EXPECT_GT(greedy.framesAtFloor, 0);
   EXPECT_GT(greedy.levelUpsMidRemoval, 0);
