@@ -167,20 +167,38 @@ TEST_F(SessionFlow, HelpOpensTheFileOrSaysItIsMissing) {
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
-TEST_F(SessionFlow, ALostGameHandsItsScoreToTheLeaderboard) {
-  session->NewGameCommand();
-  session->game().Score = 37;
-  for (int c = 0; c < kColumns; ++c)
-    for (int r = 0; r <= 10; ++r) session->game().Map[r][c] = {1, CellState::Stop};
-  dialogs.answers = {Answer::Yes};
-  dialogs.inputs = {std::string("小明")};
-  session->DescentTimerTick();
-  session->RunOneFrame();
-  EXPECT_EQ(session->game().State, GameState::Over);
-  EXPECT_FALSE(timer.enabled);
+// The frame that ends the game is on screen before the leaderboard asks; then the game-over
+// picture lies over the field, with no frames under it, until a new game.
+TEST_F(SessionFlow, ALostGameShowsItsLastFrameThenAsksThenShowsGameOver) {
+  const std::uint32_t gameOver = FakePictures::ColourOf("GameOver.png");
+  for (const std::int32_t score : {37, 0}) {
+    SCOPED_TRACE(score);
+    session->NewGameCommand();
+    session->RunOneFrame();
+    game().Score = score;
+    for (int c = 0; c < kColumns; ++c)
+      for (int r = 0; r <= 10; ++r) game().Map[r][c] = {1, CellState::Stop};
+    const int shownBefore = view.fieldsShown;
+    int shownAtTheQuestion = -1;
+    dialogs.asking = [&] { shownAtTheQuestion = view.fieldsShown; };
+    dialogs.answers = {Answer::Yes};
+    dialogs.inputs = {std::string("小明")};
+    session->DescentTimerTick();
+    session->RunOneFrame();
+    EXPECT_EQ(game().State, GameState::Over);
+    EXPECT_FALSE(timer.enabled);
+    if (score > 0) {
+      EXPECT_EQ(shownAtTheQuestion, shownBefore + 1) << "the last frame, and only it, before asking";
+    }
+    EXPECT_EQ(view.field.at(0, 0), gameOver);
+    EXPECT_FALSE(loop.running);
+    session->ChoosePictureSet(2);  // a new background must not show instead
+    EXPECT_EQ(view.field.at(0, 0), gameOver);
+  }
   EXPECT_EQ(session->leaderboard()[0].Name, "小明");
   EXPECT_EQ(session->leaderboard()[0].Score, 37);
   EXPECT_EQ(host.shown, 1);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 // ---- Pause and the keys ----
@@ -243,11 +261,12 @@ TEST_F(Paused, TheNewGameButtonAsksThenStartsAfreshOrGoesOn) {
   dialogs.answers = {Answer::Cancel};
   session->NewGameCommand();
   EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏还没结束,真的要重新开始吗?"));
-  EXPECT_FALSE(session->Paused());
-  EXPECT_FALSE(timer.held);
+  // Cancelled, the question leaves the game as it was: paused.
+  EXPECT_TRUE(session->Paused());
+  EXPECT_TRUE(timer.held);
+  EXPECT_FALSE(loop.running);
   EXPECT_EQ(timer.starts, 1);
 
-  session->PauseIfRunning();
   session->ChoosePictureSet(2);  // another set's background must not show instead
   EXPECT_TRUE(ShowsPausePicture());
   dialogs.answers = {Answer::Ok};

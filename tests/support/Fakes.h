@@ -81,8 +81,10 @@ struct FakeDialogs : Dialogs {
   std::vector<std::string> prompts;
   std::deque<std::optional<std::string>> inputs;  // nullopt = Cancel
 
+  std::function<void()> asking;  // runs as each message box opens
   Answer Message(const std::string& text, const std::string& caption, Buttons b, Icon i) override {
     messages.push_back({text, caption, b, i});
+    if (asking) asking();
     if (answers.empty()) return fallback;
     Answer a = answers.front();
     answers.pop_front();
