@@ -227,5 +227,20 @@ TEST_F(Shell, MinimisingTheWindowPausesARunningGameUntilThePlayerAsks) {
   EXPECT_TRUE(shell->session().Paused());
 }
 
+// The desktop holds the keyboard while it drags a window: the game's own leaderboard being
+// dragged leaves the game without the focus, but not for another program.
+TEST_F(Shell, OnlyAnotherProgramTakingTheFocusPausesTheGame) {
+  W().show();
+  NewGameButton();
+  QDialog leaderboard(&W());
+  leaderboard.setModal(true);
+  leaderboard.show();
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_FALSE(shell->session().Paused());
+  leaderboard.close();
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  EXPECT_TRUE(shell->session().Paused());
+}
+
 }  // namespace
 }  // namespace pelmora::testing
