@@ -22,11 +22,12 @@ bool OfferPlace(std::int32_t score, int place, Dialogs& dialogs) {
   return dialogs.Message(message, kTitle, Buttons::YesNo, Icon::None) == Answer::Yes;
 }
 
-// Asks until the name is short enough; Cancel counts as an empty name.
+// Asks until the name is short enough, each time with what was typed; Cancel counts as an empty
+// name.
 std::string AskName(Dialogs& dialogs) {
   std::string name;
   do {
-    name = dialogs.Input(kNamePrompt, kTitle, "").value_or("");
+    name = dialogs.Input(kNamePrompt, kTitle, name, kMaxNameChars).value_or("");
   } while (CountChars(name) > kMaxNameChars);
   return name.empty() ? std::string(kDefaultPlayerName) : name;
 }

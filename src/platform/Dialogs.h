@@ -16,9 +16,10 @@ class Dialogs {
   virtual ~Dialogs() = default;
   // Texts are UTF-8. Returns the button chosen (closing the box counts as its escape button).
   virtual Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) = 0;
-  // Returns the entered text, or nothing when the player cancelled.
+  // Returns the entered text, or nothing when the player cancelled. With `maxChars` above 0 a
+  // longer text is refused, telling the player that limit, and stays in the box for editing.
   virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                           const std::string& defaultText) = 0;
+                                           const std::string& defaultText, int maxChars = 0) = 0;
 };
 
 }  // namespace pelmora

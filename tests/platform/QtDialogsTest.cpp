@@ -175,5 +175,28 @@ TEST_F(QtDialogsTest, InputBoxGivesTheTextForOkAndNothingForCancel) {
   EXPECT_EQ(Input([](QInputDialog& d) { d.close(); }), std::nullopt);
 }
 
+TEST_F(QtDialogsTest, ATooLongTextIsRefusedWithItsLimitAndStaysForEditing) {
+  std::vector<QString> seen;  // what each dialogue showed: the box's text, the input's text
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      seen.push_back(box->text());
+      PressKey(*box, Qt::Key_Return);
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+      seen.push_back(input->textValue());
+      input->setTextValue(seen.size() == 1 ? QStringLiteral("一二三四五") : QStringLiteral("a😀cd"));
+      input->accept();
+    }
+  });
+  poll.start();
+  EXPECT_EQ(dialogs.Input("名字", "新的记录", "", 4), "a😀cd");  // four characters, five UTF-16 units
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_TRUE(seen[1].contains("4")) << seen[1].toStdString();
+  EXPECT_EQ(seen[2], QStringLiteral("一二三四五"));
+}
+
 }  // namespace
 }  // namespace pelmora

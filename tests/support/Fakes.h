@@ -96,9 +96,11 @@ struct FakeDialogs : Dialogs {
     for (const auto& m : messages) out.push_back(m.caption + ": " + m.text);
     return out;
   }
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string&) override {
+  std::vector<std::string> typed;  // the text each prompt came with, and "/" its limit
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& text,
+                                   int maxChars) override {
     prompts.push_back(prompt + "|" + title);
+    typed.push_back(text + "/" + std::to_string(maxChars));
     if (inputs.empty()) return std::nullopt;
     auto v = inputs.front();
     inputs.pop_front();
