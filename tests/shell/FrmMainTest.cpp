@@ -2,9 +2,11 @@
 // hover pictures of the command buttons.
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <cmath>
 #include <functional>
 
 #include "shell/ShellFixture.h"
+#include "shell/qt/GameCursor.h"
 
 namespace pelmora::testing {
 namespace {
@@ -165,6 +167,36 @@ TEST_F(MainWindow, TheGameCursorShowsOverTheControlsOnly) {
     EXPECT_EQ(w->cursor().shape(), Qt::BitmapCursor) << w->metaObject()->className();
   EXPECT_EQ(W().cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(W().GameCursor().hotSpot(), QPoint(5, 0));
+}
+
+// The middle of the arrow's tip, found in the picture: the solid run of its first solid row.
+QPointF SolidTip(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(image.pixel(x, y)) < 128) continue;
+      if (first < 0) first = x;
+      last = x;
+    }
+    if (first >= 0) return {(first + last) / 2.0, static_cast<qreal>(y)};
+  }
+  return {-99, -99};
+}
+
+TEST(GameCursor, HasItsLogicalSizeAndItsHotSpotOnTheTipAtEveryScale) {
+  const QString ui = QStringLiteral(PELMORA_GAME_DIR "/ui");
+  for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+    SCOPED_TRACE(ratio);
+    const CursorPicture cursor = GameCursorPicture(ui, ratio);
+    const int side = static_cast<int>(std::lround(layout::kCursorSize * ratio));
+    EXPECT_EQ(cursor.image.size(), QSize(side, side));
+    EXPECT_EQ(cursor.image.deviceIndependentSize(), QSizeF(layout::kCursorSize, layout::kCursorSize));
+    const QPointF tip = SolidTip(cursor.image.convertToFormat(QImage::Format_ARGB32));
+    EXPECT_LE(std::abs(cursor.deviceHotSpot.x() - tip.x()), 1.0) << tip.x();
+    EXPECT_LE(std::abs(cursor.deviceHotSpot.y() - tip.y()), 1.0) << tip.y();
+    // X11 takes the hot spot in device pixels, as it takes the picture.
+    EXPECT_EQ(GameCursor(ui, ratio, true).hotSpot(), cursor.deviceHotSpot);
+  }
 }
 
 TEST_F(MainWindow, ClickingModeLabelThreeChoosesTheChallengeMode) {
