@@ -42,7 +42,10 @@ int main(int argc, char** argv) {
   LoadChineseTranslations(app, translator);
 
   pelmora::SingleInstance instance;
-  if (!instance.TryAcquire()) return 0;  // another Pelmora runs: end at once, with no window
+  if (!instance.TryAcquire()) {  // another Pelmora runs: it comes to the front, and this one ends
+    instance.AskRunningCopyToRaise();
+    return 0;
+  }
 
   // Portable beside the executable, or installed with the player's files in their own folders.
   pelmora::SystemFolderFiles files;
@@ -68,7 +71,10 @@ int main(int argc, char** argv) {
                             }};
   pelmora::GameShell shell(std::move(where), ports);
   dialogs.SetOwner(&shell.window());
+  dialogs.SetPictureFolder(folder + "/ui");
+  opener.SetOwner(&shell.window());
   if (!shell.StartUp()) return 1;
   shell.window().show();
+  instance.RaiseOnLaterStarts(&shell.window());
   return app.exec();
 }

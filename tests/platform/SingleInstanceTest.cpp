@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
+#include <QWidget>
 #include <csignal>
 #include <cstdlib>
 
@@ -50,6 +52,23 @@ TEST_F(SingleInstanceTest, SecondProcessIsRefusedWhileTheFirstRuns) {
   EXPECT_EXIT(TryInAnotherProcess(path), ::testing::ExitedWithCode(kRefused), "");
   EXPECT_TRUE(firstGotIt);
   EXPECT_TRUE(first.TryAcquire());  // still ours
+}
+
+TEST_F(SingleInstanceTest, ALaterStartBringsTheRunningWindowToTheFrontUnminimised) {
+  const QString path = Path("raise.lock");
+  SingleInstance first(path);
+  QWidget window;
+  window.showMinimized();
+  // In the copy that runs the statement the lock is taken already: it must not listen.
+  if (first.TryAcquire()) first.RaiseOnLaterStarts(&window);
+  EXPECT_EXIT(
+      {
+        SingleInstance second(path);
+        std::_Exit(!second.TryAcquire() && second.AskRunningCopyToRaise() ? kRefused : kGotLock);
+      },
+      ::testing::ExitedWithCode(kRefused), "");
+  QTRY_VERIFY(!window.isMinimized());
+  EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(SingleInstanceTest, KilledHolderDoesNotBlockTheNextStart) {
