@@ -112,7 +112,7 @@ class QuietDialogs final : public Dialogs {
     }
     Fail("unexpected message box " + Quoted(caption) + ": " + Quoted(text));
   }
-  std::optional<std::string> Input(const std::string& prompt, const std::string&, const std::string&) override {
+  std::optional<std::string> Input(const std::string& prompt, const std::string&, const std::string&, int) override {
     Fail("unexpected input box " + Quoted(prompt));
   }
 };
