@@ -2,17 +2,21 @@
 // offscreen platform, in Chinese as the game runs them, answered with Enter, Esc, the close
 // button and the mouse.
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtDesktop.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -176,26 +180,49 @@ TEST_F(QtDialogsTest, InputBoxGivesTheTextForOkAndNothingForCancel) {
 }
 
 TEST_F(QtDialogsTest, ATooLongTextIsRefusedWithItsLimitAndStaysForEditing) {
-  std::vector<QString> seen;  // what each dialogue showed: the box's text, the input's text
+  std::vector<QString> seen;  // the input's text, the refusal, the input's text again
   QTimer poll;
-  poll.setInterval(5);
   QObject::connect(&poll, &QTimer::timeout, [&] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
       seen.push_back(box->text());
       PressKey(*box, Qt::Key_Return);
-    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal); input && input->isVisible()) {
       seen.push_back(input->textValue());
       input->setTextValue(seen.size() == 1 ? QStringLiteral("一二三四五") : QStringLiteral("a😀cd"));
       input->accept();
     }
   });
-  poll.start();
+  poll.start(5);
   EXPECT_EQ(dialogs.Input("名字", "新的记录", "", 4), "a😀cd");  // four characters, five UTF-16 units
   ASSERT_EQ(seen.size(), 3u);
   EXPECT_TRUE(seen[1].contains("4")) << seen[1].toStdString();
   EXPECT_EQ(seen[2], QStringLiteral("一二三四五"));
+}
+
+// What the desktop cannot open, the game shows in a window of its own, in the owner's font.
+TEST(QtShellOpener, ShowsTheHelpReadOnlyAndTheAddressReadyToCopy) {
+  QTemporaryDir dir;
+  QFile help(dir.path() + "/Help.txt");
+  ASSERT_TRUE(help.open(QIODevice::WriteOnly) && help.write("游戏帮助\r\n第二行") > 0);
+  help.close();
+  QWidget owner;
+  owner.setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
+  QtShellOpener opener([](const QUrl&, std::function<void(bool)> done) { done(false); });
+  opener.SetOwner(&owner);
+  opener.Open(help.fileName().toStdString());
+  auto* text = QApplication::activeModalWidget()->findChild<QPlainTextEdit*>();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->toPlainText(), QStringLiteral("游戏帮助\n第二行"));
+  EXPECT_TRUE(text->isReadOnly());
+  EXPECT_EQ(text->font().family(), owner.font().family());
+  QApplication::activeModalWidget()->close();
+  opener.Open("https://pelmora.example.org/");
+  const auto* address = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+  ASSERT_NE(address, nullptr);
+  EXPECT_EQ(address->selectedText(), QStringLiteral("https://pelmora.example.org/"));
+  EXPECT_TRUE(address->isReadOnly());
+  QApplication::activeModalWidget()->close();
 }
 
 }  // namespace

@@ -227,10 +227,8 @@ TEST_F(Shell, MinimisingTheWindowPausesARunningGameUntilThePlayerAsks) {
   EXPECT_TRUE(shell->session().Paused());
 }
 
-// The desktop holds the keyboard while it drags a window: the game's own leaderboard being
-// dragged leaves the game without the focus, but not for another program.
+// The desktop takes the keyboard while it drags the game's own leaderboard: no other program.
 TEST_F(Shell, OnlyAnotherProgramTakingTheFocusPausesTheGame) {
-  W().show();
   NewGameButton();
   QDialog leaderboard(&W());
   leaderboard.setModal(true);
