@@ -4,17 +4,13 @@
 # The record question comes over the board that lost (the lost figure); then, and after the same
 # game against better scores (no record), the game-over picture covers the field.
 source "$(dirname "$0")/lib.sh"
-# Whether screenshot $1 shows a frame of the lost figure (images/ROver.JPG where its mask is
-# black) under column $2, whose left edge may lie outside the field.
-lost_figure() {
-  local left=$((36 * $2 - 8)) skip=0 f
-  [ "$left" -lt 0 ] && skip=$((-left)) && left=0
-  convert "$1" -crop "$((72 - skip))x72+$((WX + 36 + left))+$((WY + 429))" +repage "$WORK/seen.png"
+lost_figure() {  # whether screenshot $1 shows a frame of images/ROver.JPG, within its mask, at x $2
+  local w=$((72 + ($2 < 0 ? $2 : 0))) x=$(($2 < 0 ? 0 : $2)) f
   for f in 0 1 2 3; do
-    convert "$GAME/images/ROverM.JPG" -crop "$((72 - skip))x72+$((72 * f + skip))+0" +repage -threshold 50% -negate "$WORK/m.png"
-    convert "$GAME/images/ROver.JPG" -crop "$((72 - skip))x72+$((72 * f + skip))+0" +repage "$WORK/seen.png" \
-      -compose difference -composite -colorspace gray -threshold 12% "$WORK/m.png" -compose multiply -composite "$WORK/d.png"
-    [ "$(convert "$WORK/d.png" "$WORK/m.png" -format '%[fx:mean*w*h]\n' info: | awk 'NR==1{d=$1} NR==2{print (d < $1 / 20 && $1 > 500)}')" = 1 ] && return 0
+    convert "$GAME/images/ROverM.JPG" -crop "${w}x72+$((72 * f + 72 - w))+0" -threshold 50% -negate +repage "$WORK/m.png"
+    convert "$1" -crop "${w}x72+$((WX + 36 + x))+$((WY + 429))" +repage \( "$GAME/images/ROver.JPG" -crop "${w}x72+$((72 * f + 72 - w))+0" \
+      +repage \) -compose difference -composite -threshold 12% "$WORK/m.png" -compose multiply -composite "$WORK/d.png"
+    convert "$WORK/d.png" "$WORK/m.png" -format '%[fx:mean*w*h] ' info: | awk '{ok = $1 < $2 / 20 && $2 > 500} END {exit !ok}' && return 0
   done
   return 1
 }
@@ -39,7 +35,7 @@ play_plan "$plan"
 wait_window '^新的记录$'  # "store it in the leaderboard?"
 mkdir -p "$OUT_DIR"
 shot "$OUT_DIR/record_question.png"
-lost_figure "$OUT_DIR/record_question.png" "$(tail -n 2 <<<"$plan" | cut -d' ' -f2 | head -n 1)" || fail "asked over an older frame"
+lost_figure "$OUT_DIR/record_question.png" $((36 * $(tail -n 2 <<<"$plan" | head -n 1 | cut -d' ' -f2) - 8)) || fail "asked over an older frame"
 keys_to "$WIN" key Return
 wait_gone '^新的记录$' "$WIN"
 wait_window '^新的记录$'  # the name

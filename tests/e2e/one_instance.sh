@@ -14,10 +14,8 @@ covered() {  # magenta pixels of another program's window over the game's
   convert "$1" -crop "300x300+$((WX + 100))+$((WY + 100))" -fill black +opaque '#f0f' -fill white -opaque '#f0f' \
     -format '%[fx:round(mean*w*h)]' info:
 }
-convert -size 300x300 xc:'#f0f' "$WORK/cover.png"
-display -geometry "+$((WX + 100))+$((WY + 100))" "$WORK/cover.png" &
-GAME_PIDS+=("$!")
-sleep 1.5
+display -geometry "+$((WX + 100))+$((WY + 100))" -size 300x300 xc:'#f0f' &
+GAME_PIDS+=("$!") && sleep 1.5
 shot "$WORK/covered.png"
 [ "$(covered "$WORK/covered.png")" -gt 80000 ] || fail "the other window does not cover the game"
 

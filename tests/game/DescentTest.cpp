@@ -62,8 +62,7 @@ TEST_F(Descent, BlinkingPiecesFollowTheBoard) {
   game.VanishEffects[0] = VanishEffect{2, 4, 0, 3, kTrue, 1};
   game.VanishEffects[1] = VanishEffect{2, 4, 0, 3, 1, 1};  // not -1: not moved
   game.VanishEffects[2] = VanishEffect{3, 50, 0, 7, kTrue, 1};  // below the board: no bound
-  rules.DescendMap();
-  rules.DescendMap();
+  for (int i = 0; i < 2; ++i) rules.DescendMap();
   EXPECT_EQ(game.VanishEffects[0].Row, 6);
   EXPECT_EQ(game.VanishEffects[1].Row, 4);
   EXPECT_EQ(game.VanishEffects[2].Row, 52);

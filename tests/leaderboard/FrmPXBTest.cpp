@@ -128,10 +128,7 @@ TEST_F(FrmPXBTest, BackgroundPictureSitsAtTheCornerAndTheLabelsDrawRedOnIt) {
   const QImage shot = window.grab().toImage();
   ASSERT_EQ(shot.size(), QSize(360, 288));
   EXPECT_EQ(shot.pixel(0, 0), kPictureBlue);
-  // The picture covers the window to its last row and column: no strip of the window colour.
-  EXPECT_EQ(shot.pixel(359, 100), kPictureBlue);
-  EXPECT_EQ(shot.pixel(100, 287), kPictureBlue);
-  EXPECT_EQ(shot.pixel(359, 287), kPictureBlue);
+  EXPECT_EQ(shot.pixel(359, 287), kPictureBlue);  // to its last column and row: no strip
 
   // Inside a label only red text over the blue picture: no fill of the label's own.
   const QRect name = window.LabName(1)->geometry();

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -16,7 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -179,33 +178,10 @@ TEST_F(QtDialogsTest, InputBoxGivesTheTextForOkAndNothingForCancel) {
   EXPECT_EQ(Input([](QInputDialog& d) { d.close(); }), std::nullopt);
 }
 
-TEST_F(QtDialogsTest, ATooLongTextIsRefusedWithItsLimitAndStaysForEditing) {
-  std::vector<QString> seen;  // the input's text, the refusal, the input's text again
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
-      seen.push_back(box->text());
-      PressKey(*box, Qt::Key_Return);
-    } else if (auto* input = qobject_cast<QInputDialog*>(modal); input && input->isVisible()) {
-      seen.push_back(input->textValue());
-      input->setTextValue(seen.size() == 1 ? QStringLiteral("一二三四五") : QStringLiteral("a😀cd"));
-      input->accept();
-    }
-  });
-  poll.start(5);
-  EXPECT_EQ(dialogs.Input("名字", "新的记录", "", 4), "a😀cd");  // four characters, five UTF-16 units
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_TRUE(seen[1].contains("4")) << seen[1].toStdString();
-  EXPECT_EQ(seen[2], QStringLiteral("一二三四五"));
-}
-
 // What the desktop cannot open, the game shows in a window of its own, in the owner's font.
 TEST(QtShellOpener, ShowsTheHelpReadOnlyAndTheAddressReadyToCopy) {
-  QTemporaryDir dir;
-  QFile help(dir.path() + "/Help.txt");
-  ASSERT_TRUE(help.open(QIODevice::WriteOnly) && help.write("游戏帮助\r\n第二行") > 0);
-  help.close();
+  QTemporaryFile help;
+  ASSERT_TRUE(help.open() && help.write("游戏帮助\r\n第二行") > 0 && help.flush());
   QWidget owner;
   owner.setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
   QtShellOpener opener([](const QUrl&, std::function<void(bool)> done) { done(false); });
@@ -214,14 +190,12 @@ TEST(QtShellOpener, ShowsTheHelpReadOnlyAndTheAddressReadyToCopy) {
   auto* text = QApplication::activeModalWidget()->findChild<QPlainTextEdit*>();
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->toPlainText(), QStringLiteral("游戏帮助\n第二行"));
-  EXPECT_TRUE(text->isReadOnly());
-  EXPECT_EQ(text->font().family(), owner.font().family());
+  EXPECT_TRUE(text->isReadOnly() && text->font().family() == owner.font().family());
   QApplication::activeModalWidget()->close();
   opener.Open("https://pelmora.example.org/");
   const auto* address = QApplication::activeModalWidget()->findChild<QLineEdit*>();
   ASSERT_NE(address, nullptr);
-  EXPECT_EQ(address->selectedText(), QStringLiteral("https://pelmora.example.org/"));
-  EXPECT_TRUE(address->isReadOnly());
+  EXPECT_TRUE(address->isReadOnly() && address->selectedText() == "https://pelmora.example.org/");
   QApplication::activeModalWidget()->close();
 }
 

@@ -234,7 +234,7 @@ TEST_F(Shell, OnlyAnotherProgramTakingTheFocusPausesTheGame) {
   leaderboard.setModal(true);
   leaderboard.show();
   emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-  EXPECT_FALSE(shell->session().Paused());
+  ASSERT_FALSE(shell->session().Paused());
   leaderboard.close();
   emit qApp->applicationStateChanged(Qt::ApplicationInactive);
   EXPECT_TRUE(shell->session().Paused());
