@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # A whole game under Xvfb: score, lose, accept the place, enter a name, see the leaderboard
 # window, and find the row in data.dat. The moves are planned on the game's seed.
-# The record question comes over the board that lost (the lost figure); then, and after the same
-# game against better scores (no record), the game-over picture covers the field.
+# The question comes over the lost board; then, and with no record, the game-over picture.
 source "$(dirname "$0")/lib.sh"
 lost_figure() {  # whether screenshot $1 shows a frame of images/ROver.JPG, within its mask, at x $2
   local w=$((72 + ($2 < 0 ? $2 : 0))) x=$(($2 < 0 ? 0 : $2)) f

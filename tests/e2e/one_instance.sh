@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # One running game at a time: a second start ends at once with no window; after the first is
-# killed, a new start works. The second start brings the running game to the front (un-minimising
-# needs a window manager: the widget tests show it).
+# killed, a new start works.
 source "$(dirname "$0")/lib.sh"
 make_game_copy
 start_x
@@ -10,7 +9,7 @@ first=$LAST_PID
 wait_main_window
 before=$(visible_windows)
 
-covered() {  # magenta pixels of another program's window over the game's
+covered() {  # magenta pixels of another program's window over the game's: the second start raises it
   convert "$1" -crop "300x300+$((WX + 100))+$((WY + 100))" -fill black +opaque '#f0f' -fill white -opaque '#f0f' \
     -format '%[fx:round(mean*w*h)]' info:
 }
