@@ -13,10 +13,8 @@ lost_figure() {  # whether screenshot $1 shows a frame of images/ROver.JPG, with
   done
   return 1
 }
-game_over() {
-  convert "$1" -crop "376x480+$((WX + 36))+$((WY + 25))" +repage "$WORK/field.png"
-  [ "$(compare -metric AE -fuzz 4% "$WORK/field.png" "$GAME/ui/GameOver.png" null: 2>&1 | cut -d' ' -f1)" -lt 2000 ]
-}
+game_over() { convert "$1" -crop "376x480+$((WX + 36))+$((WY + 25))" +repage "$WORK/field.png"
+  [ "$(compare -metric AE -fuzz 4% "$WORK/field.png" "$GAME/ui/GameOver.png" null: 2>&1 | cut -d' ' -f1)" -lt 2000 ]; }
 make_game_copy
 write_quiet_settings 4
 export PELMORA_SEED=10  # a board that is lost with points after six presses, long before the first descent

@@ -178,8 +178,7 @@ TEST_F(QtDialogsTest, InputBoxGivesTheTextForOkAndNothingForCancel) {
   EXPECT_EQ(Input([](QInputDialog& d) { d.close(); }), std::nullopt);
 }
 
-// What the desktop cannot open, the game shows in a window of its own, in the owner's font.
-TEST(QtShellOpener, ShowsTheHelpReadOnlyAndTheAddressReadyToCopy) {
+TEST(QtShellOpener, ShowsWhatTheDesktopCannotOpenInItsOwnWindowsInTheOwnersFont) {
   QTemporaryFile help;
   ASSERT_TRUE(help.open() && help.write("游戏帮助\r\n第二行") > 0 && help.flush());
   QWidget owner;

@@ -168,13 +168,12 @@ TEST_F(MainWindow, TheGameCursorShowsOverTheControlsOnly) {
   EXPECT_EQ(W().GameCursor().hotSpot(), QPoint(5, 0));
 }
 
-// The arrow's tip found in the picture: the middle of the first row's solid pixels.
 TEST(GameCursor, HasItsLogicalSizeAndItsHotSpotOnTheTipAtEveryScale) {
   for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
     const CursorPicture cursor = GameCursorPicture(PELMORA_GAME_DIR "/ui", ratio);
     const QImage image = cursor.image.convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(image.deviceIndependentSize(), QSizeF(32, 32)) << ratio;
-    std::vector<int> solid;
+    std::vector<int> solid;  // the first row's solid pixels: the arrow's tip
     int y = 0;
     for (; solid.empty(); ++y)
       for (int x = 0; x < image.width(); ++x)

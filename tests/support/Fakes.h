@@ -97,10 +97,9 @@ struct FakeDialogs : Dialogs {
     return out;
   }
   std::vector<std::string> typed;  // the text each prompt came with, and "/" its limit
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& text,
-                                   int maxChars) override {
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title, const std::string& t, int n) override {
     prompts.push_back(prompt + "|" + title);
-    typed.push_back(text + "/" + std::to_string(maxChars));
+    typed.push_back(t + "/" + std::to_string(n));
     if (inputs.empty()) return std::nullopt;
     auto v = inputs.front();
     inputs.pop_front();
