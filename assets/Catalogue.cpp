@@ -95,6 +95,7 @@ void WriteWindowPictures(Output& out, int scale) {
   const QImage back = MainBackground(scale);
   Png(out, "ui/MainBack.png", scale, back);
   Png(out, "ui/Cursor.png", scale, CursorPicture(scale));
+  Png(out, "ui/Question.png", scale, QuestionPicture(scale));
   const std::pair<ButtonKind, QString> buttons[] = {
       {ButtonKind::NewGame, "NewGame"}, {ButtonKind::Exit, "Exit"}, {ButtonKind::Menu, "Menu"}};
   for (const auto& button : buttons) {

@@ -40,8 +40,8 @@ void DrawCup(QPainter& p, QPointF c, double s) {
 }  // namespace
 
 QImage LeaderboardBackground(int scale, Language language) {
-  // One pixel short of the window in each direction, as the window expects.
-  constexpr int w = layout::kBoardWidth - 1, h = layout::kBoardHeight - 1;
+  // The whole window: a picture short of it would leave a strip of the window colour.
+  constexpr int w = layout::kBoardWidth, h = layout::kBoardHeight;
   QImage img = Opaque(w, h, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);

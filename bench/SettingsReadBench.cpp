@@ -25,7 +25,7 @@ struct NoDialogs : pelmora::Dialogs {
     ++shown;
     return pelmora::Answer::Abort;
   }
-  std::optional<std::string> Input(const pelmora::Text&, const pelmora::Text&, const std::string&) override {
+  std::optional<std::string> Input(const pelmora::Text&, const pelmora::Text&, const std::string&, int) override {
     return std::nullopt;
   }
 };

@@ -114,7 +114,7 @@ class QuietDialogs final : public Dialogs {
     }
     Fail("unexpected message box " + Quoted(caption) + ": " + Quoted(text));
   }
-  std::optional<std::string> Input(const Text& prompt, const Text&, const std::string&) override {
+  std::optional<std::string> Input(const Text& prompt, const Text&, const std::string&, int) override {
     Fail("unexpected input box " + Quoted(Filled(prompt)));
   }
 };

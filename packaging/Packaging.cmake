@@ -31,14 +31,14 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmora)
 set(CPACK_PACKAGE_VENDOR "Pelmora developers")
 set(CPACK_PACKAGE_CONTACT "${PELMORA_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mouse-driven puzzle game of grabbing and throwing pieces")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game of grabbing and throwing pieces, for mouse or keyboard")
 # The long description, wrapped for 80-column terminals.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Pieces of eight kinds hang from the top of a ten-column field. Move under"
   "a column, click to grab its lowest run of one kind, and click again to"
   "throw the whole hand up under another column: three or more of the thrown"
   "kind at the bottom of a column vanish. Every 20 seconds the field comes"
-  "one row closer."
+  "one row closer. The keyboard plays as well as the mouse."
   ""
   "The game has four difficulty modes, several picture sets, music and sound"
   "effects, and a leaderboard of the ten best scores. It speaks Chinese and"

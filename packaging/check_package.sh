@@ -56,7 +56,7 @@ contents)
   ;;
 depends)
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libqt6widgets6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+  for package in libqt6widgets6 libqt6multimedia6 libqt6network6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
   done
   echo "ok: Depends: $depends"

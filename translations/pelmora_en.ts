@@ -169,6 +169,10 @@ Please reinstall the game. The game will now end.</translation>
         <translation>The game settings could not be saved to %1.
 The next start uses the previous settings.</translation>
     </message>
+    <message>
+        <source>这个名字太长了：最多只能有 %1 个字。</source>
+        <translation>This name is too long: it may hold at most %1 characters.</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -199,6 +203,21 @@ The next start uses the previous settings.</translation>
     <message>
         <source>忽略</source>
         <translation>Ignore</translation>
+    </message>
+</context>
+<context>
+    <name>QtShellOpener</name>
+    <message>
+        <source>游戏帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>最新游戏资讯</source>
+        <translation>Game news</translation>
+    </message>
+    <message>
+        <source>没有找到能打开网页的程序。请复制下面的网址，在浏览器中打开：</source>
+        <translation>No program was found to open web pages. Copy this address and open it in your browser:</translation>
     </message>
 </context>
 <context>

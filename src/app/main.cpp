@@ -6,7 +6,9 @@
 
 #include "shell/qt/FrmLong.h"
 #include "platform/qt/SingleInstance.h"
+#include "game/GameFiles.h"
 #include "platform/GameFolders.h"
+#include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/SystemFolders.h"
 #include "platform/qt/QtAudio.h"
@@ -33,7 +35,10 @@ int main(int argc, char** argv) {
   app.setApplicationName("Pelmora");
 
   pelmora::SingleInstance instance;
-  if (!instance.TryAcquire()) return 0;  // another Pelmora runs: end at once, with no window
+  if (!instance.TryAcquire()) {  // another Pelmora runs: it comes to the front, and this one ends
+    instance.AskRunningCopyToRaise();
+    return 0;
+  }
 
   // Portable beside the executable, or installed with the player's files in their own folders.
   pelmora::SystemFolderFiles files;
@@ -64,7 +69,10 @@ int main(int argc, char** argv) {
                             tick};
   pelmora::GameShell shell(std::move(where), ports);
   dialogs.SetOwner(&shell.window());
+  dialogs.SetPictureFolder(QString::fromStdString(pelmora::GamePath(where.GameFolder, pelmora::files::kUi)));
+  opener.SetOwner(&shell.window());
   if (!shell.StartUp()) return 1;
   shell.window().show();
+  instance.RaiseOnLaterStarts(&shell.window());
   return app.exec();
 }

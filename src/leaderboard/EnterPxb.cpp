@@ -31,20 +31,19 @@ bool OfferPlace(std::int32_t score, int place, Dialogs& dialogs) {
   return dialogs.Message(message, kTitle, Buttons::YesNo, Icon::None) == Answer::Yes;
 }
 
-// Asks until the name is short enough and data.dat can hold every character of it; Cancel counts
-// as an empty name. A character without a GBK form would be stored as "?": the player is told
-// which, and edits what was typed.
+// Asks until the name is short enough and data.dat can hold every character of it, each time
+// with what was typed; Cancel counts as an empty name. A character without a GBK form would be
+// stored as "?": the player is told which, and edits what was typed.
 std::string AskName(Dialogs& dialogs) {
   std::string typed;
   for (;;) {
-    const std::string name = dialogs.Input(kNamePrompt, kTitle, typed).value_or("");
-    typed.clear();
+    const std::string name = dialogs.Input(kNamePrompt, kTitle, typed, kMaxNameChars).value_or("");
+    typed = name;
     if (CountChars(name) > kMaxNameChars) continue;
     const std::optional<std::string> lost = FirstCharWithoutGbk(name);
     if (!lost) return name.empty() ? std::string(kDefaultPlayerName) : name;
     dialogs.Message(Text(QT_TRANSLATE_NOOP("Pelmora", "排行榜无法保存名字中的“%1”，请修改你的名字。"), {*lost}), kTitle,
                     Buttons::Ok, Icon::Exclamation);
-    typed = name;
   }
 }
 

@@ -20,8 +20,10 @@ class Dialogs {
   // (closing the box counts as its escape button).
   virtual Answer Message(const Text& text, const Text& caption, Buttons buttons, Icon icon) = 0;
   // Returns the entered text (UTF-8), or nothing when the player cancelled. The field starts with
-  // `defaultText`.
-  virtual std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText) = 0;
+  // `defaultText`. With `maxChars` above 0 a longer text is refused, telling the player that
+  // limit, and stays in the box for editing.
+  virtual std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText,
+                                           int maxChars = 0) = 0;
 };
 
 }  // namespace pelmora

@@ -15,7 +15,7 @@ constexpr char kKey[] = "Language";
 class SilentDialogs final : public Dialogs {
  public:
   Answer Message(const Text&, const Text&, Buttons, Icon) override { return Answer::Abort; }
-  std::optional<std::string> Input(const Text&, const Text&, const std::string&) override { return std::nullopt; }
+  std::optional<std::string> Input(const Text&, const Text&, const std::string&, int) override { return std::nullopt; }
 };
 
 }  // namespace

@@ -23,6 +23,17 @@ Session::~Session() = default;
 void Session::RunOneFrame() {
   RunFrame(rules_, painter_);
   io_.view.ShowFieldChanges(field_, painter_.Changes());
+  if (lostScore_) HandOverLostGame();
+}
+
+// The player sees the board that ended the game while the leaderboard asks; then the game-over
+// picture covers it. No frame is needed until the next game: nothing moves under the picture.
+void Session::HandOverLostGame() {
+  const std::int32_t score = *lostScore_;
+  lostScore_.reset();
+  pelmora::EnterPXB(score, pxb_, io_.dialogs, io_.leaderboard);
+  io_.loop.Stop();
+  ShowIdleField();
 }
 
 void Session::PointerMoved(double x) {
@@ -68,7 +79,9 @@ void Session::ShowDigits(std::string_view eightDigits) {
 
 void Session::ShowLevel(int level) { io_.view.ShowLevel(level); }
 
-void Session::EnterPXB(std::int32_t score) { pelmora::EnterPXB(score, pxb_, io_.dialogs, io_.leaderboard); }
+// The game-over step hands the score over in the middle of a frame; the leaderboard's turn
+// waits until that frame is on screen.
+void Session::EnterPXB(std::int32_t score) { lostScore_ = score; }
 
 const PictureSet* Session::CurrentSet() const {
   const int i = settings_.GameMain;

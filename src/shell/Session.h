@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,7 +108,9 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   // is told when they cannot be) and the process ends.
   void Shutdown();
 
-  // One frame of the loop: the frame's steps, then the composed field is shown.
+  // One frame of the loop: the frame's steps, then the composed field is shown. The frame that
+  // ends a game is shown before the leaderboard asks anything; after its dialogues the game-over
+  // picture lies over the field, and the loop rests, until a new game starts.
   void RunOneFrame();
   // False while paused, and once the shutdown has begun.
   bool FramesMayRun() const { return !paused_ && game_.State != GameState::Pause; }
@@ -136,10 +139,11 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void Pause();
   void Resume();
   void ShowIdleField();
+  void HandOverLostGame();
   bool LoadFixedPicturesOrTell();
   void LoadStartScore();
   void RepaintScore();
-  void LoadPausePicture();
+  void LoadCoverPictures();
   bool EnsureAPictureSetLoaded();
   // `message` names the set (%1) and the file that failed (%2).
   bool LoadSetOrTell(const PictureSet& set, const char* message);
@@ -161,6 +165,8 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   bool setLoaded_ = false;  // some picture set's pieces and background are in the store
   bool paused_ = false;
   Surface pausePicture_;    // shown on the field while paused
+  std::optional<Surface> gameOverPicture_;  // shown on the field after a lost game
+  std::optional<std::int32_t> lostScore_;   // a lost game's score, until its frame is shown
   Music music_;
   GameRules rules_;
   FieldPainter painter_;

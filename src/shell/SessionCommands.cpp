@@ -14,15 +14,10 @@ constexpr char kWebAddress[] = "https://pelmora.example.org/";
 
 void Session::NewGameCommand() {
   if (!EnsureAPictureSetLoaded()) return;
-  const bool started = rules_.NewGame(*this);
-  if (!paused_) return;
-  // A paused game asked its question like a running one: a new game leaves the pause behind
-  // (its countdown, music and loop have all started afresh); keeping the old one resumes it.
-  if (started) {
-    paused_ = false;
-  } else {
-    Resume();
-  }
+  // A paused game asks its question like a running one. A new game leaves the pause behind (its
+  // countdown, music and loop have all started afresh); keeping the old one keeps it paused, as
+  // every question the player cancels leaves the game as it was.
+  if (rules_.NewGame(*this)) paused_ = false;
 }
 
 void Session::ExitCommand() {

@@ -23,7 +23,7 @@ void Session::LanguageChosen(Language language) {
     store_ = std::move(*next);
     painter_.ClearField();
   }
-  LoadPausePicture();
+  LoadCoverPictures();
   if (scoreDigits_.empty()) LoadStartScore();
   if (io_.loop.Running()) {
     io_.view.ShowField(field_);

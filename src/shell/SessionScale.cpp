@@ -26,7 +26,7 @@ void Session::SetDeviceScale(int scale) {
   const PictureSet* set = CurrentSet();
   if (game_.SnowShow == kTrue && !(set && LoadSnowStrip(snow_, set->Path, io_.pictures, scale)))
     game_.SnowShow = kFalse;
-  LoadPausePicture();
+  LoadCoverPictures();
   // The view shares the field's pixels, which have just been replaced: it is shown the new field
   // at once, with the background until the next frame is composed into it.
   painter_.ClearField();

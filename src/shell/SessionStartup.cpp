@@ -26,7 +26,7 @@ bool Session::StartUp() {
 
   if (!LoadFixedPicturesOrTell()) return false;
   LoadStartScore();
-  LoadPausePicture();
+  LoadCoverPictures();
   io_.view.ShowField(store_.GameMap);
 
   game_.State = GameState::NoStar;
@@ -45,11 +45,14 @@ bool Session::LoadFixedPicturesOrTell() {
   return false;
 }
 
-// Without its picture a pause still hides the board, behind the plain field colour.
-void Session::LoadPausePicture() {
+// The pictures that cover the field: without its own a pause still hides the board, behind the
+// plain field colour; a lost game without its own keeps showing its last frame.
+void Session::LoadCoverPictures() {
   const int k = store_.scale;
-  pausePicture_ = LoadForScale(io_.pictures, GamePath(where_.GameFolder, files::kUi), "Pause.png", k)
+  const std::string ui = GamePath(where_.GameFolder, files::kUi);
+  pausePicture_ = LoadForScale(io_.pictures, ui, "Pause.png", k)
                       .value_or(Surface(layout::kFieldWidth * k, layout::kFieldHeight * k, kBlack));
+  gameOverPicture_ = LoadForScale(io_.pictures, ui, "GameOver.png", k);
 }
 
 // The score box shows its own picture until the first game paints the score into it.

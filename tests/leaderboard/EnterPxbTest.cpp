@@ -155,6 +155,8 @@ TEST_F(EnterPXBTest, SeventeenCharactersAskAgainSixteenAreAccepted) {
   dialogs.inputs.push_back("abcdefghijklmnop");   // 16
   EnterPXB(10, list, dialogs, host);
   EXPECT_EQ(dialogs.prompts, (std::vector<std::string>{kPrompt, kPrompt}));
+  // Each prompt is told the limit; the second brings back what was typed, for editing.
+  EXPECT_EQ(dialogs.typed, (std::vector<std::string>{"/16", "abcdefghijklmnopq/16"}));
   EXPECT_EQ(list[0].Name, "abcdefghijklmnop");
 }
 

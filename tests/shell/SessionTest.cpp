@@ -174,13 +174,21 @@ TEST_F(SessionFlow, ALostGameHandsItsScoreToTheLeaderboard) {
     for (int r = 0; r <= 10; ++r) session->game().Map[r][c] = {1, CellState::Stop};
   dialogs.answers = {Answer::Yes};
   dialogs.inputs = {std::string("小明")};
+  int shown = -1;  // the frame that ends the game is on screen before the question
+  dialogs.asking = [&] { shown = view.fieldsShown; };
+  const int before = view.fieldsShown;
   session->DescentTimerTick();
   session->RunOneFrame();
+  EXPECT_EQ(shown, before + 1);
   EXPECT_EQ(session->game().State, GameState::Over);
   EXPECT_FALSE(timer.enabled);
   EXPECT_EQ(session->leaderboard()[0].Name, "小明");
   EXPECT_EQ(session->leaderboard()[0].Score, 37);
   EXPECT_EQ(host.shown, 1);
+  // Then the game-over picture, with no frames under it; a new background does not replace it.
+  session->ChoosePictureSet(2);
+  EXPECT_EQ(view.field.at(0, 0), FakePictures::ColourOf("GameOver.png"));
+  EXPECT_FALSE(loop.running);
 }
 
 // ---- Pause and the keys ----
@@ -243,11 +251,10 @@ TEST_F(Paused, TheNewGameButtonAsksThenStartsAfreshOrGoesOn) {
   dialogs.answers = {Answer::Cancel};
   session->NewGameCommand();
   EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏还没结束,真的要重新开始吗?"));
-  EXPECT_FALSE(session->Paused());
-  EXPECT_FALSE(timer.held);
+  EXPECT_TRUE(session->Paused());  // as it was
+  EXPECT_TRUE(timer.held);
   EXPECT_EQ(timer.starts, 1);
 
-  session->PauseIfRunning();
   session->ChoosePictureSet(2);  // another set's background must not show instead
   EXPECT_TRUE(ShowsPausePicture());
   dialogs.answers = {Answer::Ok};

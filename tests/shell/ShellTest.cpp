@@ -222,6 +222,16 @@ TEST_F(Shell, NoControlTakesTheKeysFromTheField) {
 TEST_F(Shell, MinimisingTheWindowPausesARunningGameUntilThePlayerAsks) {
   W().show();
   NewGameButton();
+  // The desktop takes the keyboard while it drags the game's own leaderboard: no other program.
+  auto* leaderboard = new QDialog(&W());
+  leaderboard->setModal(true);
+  leaderboard->show();
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  ASSERT_FALSE(shell->session().Paused());
+  delete leaderboard;
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);  // another program
+  ASSERT_TRUE(shell->session().Paused());
+  shell->session().TogglePause();
   W().showMinimized();
   EXPECT_TRUE(shell->session().Paused());
   W().showNormal();

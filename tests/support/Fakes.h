@@ -86,8 +86,10 @@ struct FakeDialogs : Dialogs {
   std::vector<std::string> defaults;  // what each input box started with
   std::deque<std::optional<std::string>> inputs;  // nullopt = Cancel
 
+  std::function<void()> asking;  // runs as each message box opens
   Answer Message(const Text& text, const Text& caption, Buttons b, Icon i) override {
     messages.push_back({Filled(text), Filled(caption), b, i});
+    if (asking) asking();
     if (answers.empty()) return fallback;
     Answer a = answers.front();
     answers.pop_front();
@@ -99,9 +101,11 @@ struct FakeDialogs : Dialogs {
     for (const auto& m : messages) out.push_back(m.caption + ": " + m.text);
     return out;
   }
-  std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText) override {
+  std::vector<std::string> typed;  // the text each prompt came with, and "/" its limit
+  std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& t, int n) override {
     prompts.push_back(Filled(prompt) + "|" + Filled(title));
-    defaults.push_back(defaultText);
+    defaults.push_back(t);
+    typed.push_back(t + "/" + std::to_string(n));
     if (inputs.empty()) return std::nullopt;
     auto v = inputs.front();
     inputs.pop_front();

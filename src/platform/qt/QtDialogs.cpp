@@ -1,6 +1,8 @@
 #include "platform/qt/QtDialogs.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,20 +80,32 @@ Answer QtDialogs::Message(const Text& text, const Text& caption, Buttons buttons
     if (choice.answer == set.enter) box.setDefaultButton(button);
     if (choice.answer == set.escape) box.setEscapeButton(button);
   }
+  // Qt's own question mark is a small bitmap, blurred on a screen of more pixels.
+  if (icon == Icon::Question && QFile::exists(pictures_ + "Question.png")) {
+    const QIcon own(pictures_ + "Question.png");  // with its "@2x" drawing beside it
+    box.setIconPixmap(own.pixmap(QSize(32, 32), box.devicePixelRatio()));
+  }
   box.exec();
   for (const auto& [button, answer] : answers)
     if (button == box.clickedButton()) return answer;
   return set.escape;
 }
 
-std::optional<std::string> QtDialogs::Input(const Text& prompt, const Text& title, const std::string& defaultText) {
+std::optional<std::string> QtDialogs::Input(const Text& prompt, const Text& title, const std::string& defaultText,
+                                            int maxChars) {
   QInputDialog dialog(owner_.data());
   dialog.setWindowTitle(Words(title));
   dialog.setLabelText(Words(prompt));
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setInputMode(QInputDialog::TextInput);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.textValue().toStdString();
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    // Characters as the player counts them, not UTF-16 units: 😀 is one.
+    const QString text = dialog.textValue();
+    if (maxChars <= 0 || text.toUcs4().size() <= maxChars) return text.toStdString();
+    Message(Text(QT_TRANSLATE_NOOP("Pelmora", "这个名字太长了：最多只能有 %1 个字。"), {std::to_string(maxChars)}),
+            title, Buttons::Ok, Icon::Exclamation);
+  }
 }
 
 }  // namespace pelmora

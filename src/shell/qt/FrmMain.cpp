@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/qt/QtPictures.h"
+#include "shell/qt/GameCursor.h"
 #include "platform/AppInfo.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
@@ -90,10 +92,9 @@ void FrmMain::Retranslate() {
 
 void FrmMain::LoadPictures() {
   background_ = LoadPixmap(uiFolder_ + "MainBack.png", scale_);
-  // The hot spot is given in the cursor's logical pixels, whatever its device pixel ratio.
-  const QPixmap cursor = LoadPixmap(uiFolder_ + "Cursor.png", scale_);
-  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor)
-                                : QCursor(cursor, layout::kCursorHotX, layout::kCursorHotY);
+  // The cursor is made for the exact ratio (1.25 and 1.5 as well), not just for the scale.
+  cursorRatio_ = devicePixelRatioF();
+  gameCursor_ = pelmora::GameCursor(uiFolder_, cursorRatio_, QGuiApplication::platformName() == QLatin1String("xcb"));
   const char* names[] = {"NewGame", "Exit", "Menu"};
   for (std::size_t i = 0; i < comBox_.size(); ++i) {
     comClickList_[i] = LoadPixmap(uiFolder_ + names[i] + ".png", scale_);
@@ -124,10 +125,11 @@ void FrmMain::showEvent(QShowEvent* event) {
 
 void FrmMain::FollowDeviceScale() {
   const int scale = layout::DeviceScale(devicePixelRatio());
-  if (scale == scale_) return;
+  if (scale == scale_ && devicePixelRatioF() == cursorRatio_) return;
+  const bool rescaled = scale != scale_;
   scale_ = scale;
   LoadPictures();
-  emit deviceScaleChanged(scale);
+  if (rescaled) emit deviceScaleChanged(scale);
 }
 
 void FrmMain::BuildField() {

@@ -75,6 +75,7 @@ class FrmMain final : public QWidget {
 
   QString uiFolder_;
   int scale_ = 1;
+  qreal cursorRatio_ = 1;  // the device pixel ratio the cursor was made for
   bool watchingScreen_ = false;
   int sliderMode_ = 1;  // the mode whose slider picture shows
   int lit_ = 0;         // the button shown lit, or 0

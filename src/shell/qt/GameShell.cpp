@@ -60,9 +60,11 @@ void GameShell::ConnectWindow() {
   connect(w, &FrmMain::deviceScaleChanged, this, [this](int scale) { session_->SetDeviceScale(scale); });
   // The keys reach the window itself: none of its controls takes the focus (see FrmMain).
   w->installEventFilter(this);
-  // Another program took the focus (the game's own dialogues and menu keep it in the game).
+  // Another program took the focus. The focus moving to the game's own dialogues and menu, or a
+  // dialogue being dragged (the desktop holds the keyboard meanwhile), is not that; the game is
+  // held while they are open anyway.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state != Qt::ApplicationActive) session_->PauseIfRunning();
+    if (state != Qt::ApplicationActive && !OwnDialogueOpen()) session_->PauseIfRunning();
   });
 }
 
@@ -99,12 +101,13 @@ bool GameShell::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
+bool GameShell::OwnDialogueOpen() {
+  return QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr;
+}
+
 // Every modal dialogue and the pop-up menu hold the loop, as a handler that has not returned
 // would; so does the shutdown.
-bool GameShell::FrameMayRun() const {
-  return session_->FramesMayRun() && QApplication::activeModalWidget() == nullptr &&
-         QApplication::activePopupWidget() == nullptr;
-}
+bool GameShell::FrameMayRun() const { return session_->FramesMayRun() && !OwnDialogueOpen(); }
 
 void GameShell::OpenGameMenu() {
   const QWidget* button = frm_->ComBox(static_cast<int>(Command::Menu));

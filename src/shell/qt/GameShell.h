@@ -65,6 +65,7 @@ class GameShell final : public QObject, MainView {
 
   void ConnectWindow();
   bool FrameMayRun() const;
+  static bool OwnDialogueOpen();
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
