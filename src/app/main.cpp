@@ -38,6 +38,8 @@ std::unique_ptr<pelmora::Random> MakeRandom() {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName("Pelmora");
+  // A Wayland compositor finds the icon and the name through the launcher entry, pelmora.desktop.
+  app.setDesktopFileName("pelmora");
   QTranslator translator;
   LoadChineseTranslations(app, translator);
 
@@ -70,5 +72,7 @@ int main(int argc, char** argv) {
   dialogs.SetOwner(&shell.window());
   if (!shell.StartUp()) return 1;
   shell.window().show();
+  // "pelmora --new-game" starts playing at once, as the new-game button does.
+  if (app.arguments().contains(QStringLiteral("--new-game"))) shell.NewGameCommand();
   return app.exec();
 }

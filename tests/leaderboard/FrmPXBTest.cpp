@@ -56,7 +56,7 @@ TEST_F(FrmPXBTest, WindowIsBorderlessOutOfTheTaskbarModalAndSeeThrough) {
   EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(window.windowType(), Qt::Tool);
   EXPECT_TRUE(window.isModal());
-  EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 1e-9);
+  EXPECT_EQ(window.Alpha(), 200);
 }
 
 TEST_F(FrmPXBTest, WindowIsCentredOverItsOwner) {
@@ -69,14 +69,17 @@ TEST_F(FrmPXBTest, WindowIsCentredOverItsOwner) {
   EXPECT_LE(std::abs(offset.y()), 1);
 }
 
-TEST_F(FrmPXBTest, TmFromSetsTheOpacityOfTheWholeWindow) {
-  FrmPXB window(PXBList{}, &owner, folder.Path());
-  window.tmFrom(255);
+// The window paints its alpha itself, its controls with it; window opacity stays untouched.
+TEST_F(FrmPXBTest, TmFromPaintsTheWholeWindowAtThatAlpha) {
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
+  const QPoint background(5, 5), button = window.ComClose()->geometry().center();
+  for (int alpha : {255, 51, 0}) {
+    window.tmFrom(alpha);
+    const QImage shown = window.grab().toImage();
+    EXPECT_NEAR(qAlpha(shown.pixel(background)), alpha, 1) << alpha;
+    EXPECT_NEAR(qAlpha(shown.pixel(button)), alpha, 1) << alpha;
+  }
   EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
-  window.tmFrom(51);
-  EXPECT_NEAR(window.windowOpacity(), 0.2, 1e-9);
-  window.tmFrom(0);
-  EXPECT_DOUBLE_EQ(window.windowOpacity(), 0.0);
 }
 
 TEST_F(FrmPXBTest, LabelsSitInTheirColumnsAndRows) {
@@ -125,6 +128,7 @@ TEST_F(FrmPXBTest, CloseButtonHasItsPlaceAndCaption) {
 TEST_F(FrmPXBTest, BackgroundPictureSitsAtTheCornerAndTheLabelsDrawRedOnIt) {
   folder.WriteBackground();
   FrmPXB window(ThreeRows(), &owner, folder.Path());
+  window.tmFrom(255);
   const QImage shot = window.grab().toImage();
   ASSERT_EQ(shot.size(), QSize(360, 288));
   EXPECT_EQ(shot.pixel(0, 0), kPictureBlue);
@@ -183,6 +187,7 @@ TEST_F(FrmPXBTest, ALongNameIsCutShortOfTheScoreWhichShowsAsWithoutAName) {
 
 TEST_F(FrmPXBTest, MissingBackgroundPictureLeavesThePlainWindowColour) {
   FrmPXB window(PXBList{}, &owner, folder.Path());
+  window.tmFrom(255);
   const QImage shot = window.grab().toImage();
   EXPECT_EQ(shot.pixel(5, 5), window.palette().color(QPalette::Window).rgb());
   EXPECT_EQ(shot.pixel(350, 280), window.palette().color(QPalette::Window).rgb());

@@ -115,7 +115,7 @@ void GameShell::ShowFieldChanges(const Surface& field, const std::vector<layout:
   frm_->ShowFieldChanges(AsImage(field, session_->deviceScale()), rects);
 }
 
-void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
+void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(OpaqueImage(picture, session_->deviceScale())); }
 
 void GameShell::ShowLevelCaption(const std::string& caption) {
   frm_->SetLevelCaption(QString::fromStdString(caption));
