@@ -52,31 +52,6 @@ start_x() {
   fail "no X server could be started"
 }
 
-# A Wayland compositor of the test's own instead: weston's headless backend drawing with pixman
-# (there is no input device), the desktop background pure green so that any pixel of a window
-# that lets it through stands out, and no panel. Its screenshots need --debug.
-start_weston() {
-  printf '[shell]\nbackground-color=0xff00ff00\npanel-position=none\nlocking=false\nanimation=none\nstartup-animation=none\n' \
-    >"$WORK/weston.ini"
-  weston --backend=headless-backend.so --use-pixman --debug --idle-time=0 --socket=pelmora-test --width=800 \
-    --height=700 --config="$WORK/weston.ini" >"$WORK/weston.log" 2>&1 &
-  XVFB_PID=$!  # stopped with the game, as an X server is
-  export WAYLAND_DISPLAY=pelmora-test
-  for _ in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/pelmora-test" ] && return 0
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "weston did not start: $(tail -n 5 "$WORK/weston.log")"
-}
-
-# A screenshot of weston's output into $1.
-wayland_shot() {
-  rm -f "$WORK"/wayland-screenshot*.png
-  (cd "$WORK" && weston-screenshooter >/dev/null 2>&1) || return 1
-  mv "$WORK"/wayland-screenshot*.png "$1"
-}
-
 GAME_PIDS=()
 start_game() {
   "$GAME/pelmora" >>"$WORK/game.log" 2>&1 &

@@ -69,16 +69,12 @@ TEST_F(FrmPXBTest, WindowIsCentredOverItsOwner) {
   EXPECT_LE(std::abs(offset.y()), 1);
 }
 
-// The window paints its alpha itself, its controls with it; window opacity stays untouched.
+// Painted by the window itself, its controls with it; window opacity stays untouched.
 TEST_F(FrmPXBTest, TmFromPaintsTheWholeWindowAtThatAlpha) {
   FrmPXB window(ThreeRows(), &owner, folder.Path());
-  const QPoint background(5, 5), button = window.ComClose()->geometry().center();
-  for (int alpha : {255, 51, 0}) {
-    window.tmFrom(alpha);
-    const QImage shown = window.grab().toImage();
-    EXPECT_NEAR(qAlpha(shown.pixel(background)), alpha, 1) << alpha;
-    EXPECT_NEAR(qAlpha(shown.pixel(button)), alpha, 1) << alpha;
-  }
+  window.tmFrom(51);
+  const QImage shown = window.grab().toImage();
+  for (QPoint p : {QPoint(5, 5), window.ComClose()->geometry().center()}) EXPECT_NEAR(qAlpha(shown.pixel(p)), 51, 1);
   EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
 }
 

@@ -3,7 +3,6 @@
 // window's pictures come from their "@2x" files; and on a screen of ratio 1.5. The test platform
 // has the three screens (see TwoScreens.json).
 #include <QScreen>
-#include <QWindow>
 
 #include "shell/ShellFixture.h"
 #include "view/Layout.h"
@@ -78,9 +77,8 @@ TEST_F(DeviceScale, OnAScreenOfRatioTwoTheFieldAndTheButtonsAreDrawnForEveryPixe
   EXPECT_EQ(W().PicGetF()->pixmap().size(), QSize(122, 27));
 }
 
-// At 1.5 a 2x frame is drawn down into the screen's pixels where it changed, and only there is
-// the window painted again: a place that changed but was not named keeps its old colour on the
-// screen (read from the window's own pixels), and what is painted is opaque.
+// At 1.5 a frame is drawn down and painted only where it changed: a place changed but not named
+// keeps its old colour in the window's own pixels (shown at its logical size), and all is opaque.
 TEST_F(DeviceScale, AtOneAndAHalfAFrameRepaintsOnlyTheChangedRectangle) {
   MoveToScreen("one and a half");
   ASSERT_EQ(W().devicePixelRatio(), 1.5);
@@ -92,7 +90,6 @@ TEST_F(DeviceScale, AtOneAndAHalfAFrameRepaintsOnlyTheChangedRectangle) {
       for (int x = r.left(); x <= r.right(); ++x) frame.at(x, y) = 0x00F0E0D0u;
   W().PicGameMap()->ShowChanges(AsImage(frame, 2), {QRect(200, 200, 40, 40)});
   QApplication::processEvents();
-  // The window's own pixels, as the platform shows them at the window's logical size.
   const QImage screen = W().screen()->grabWindow(W().winId()).toImage();
   ASSERT_EQ(screen.size(), QSize(651, 551));
   auto at = [&](int x, int y) { return screen.pixel(36 + x / 2, 25 + y / 2); };  // a frame pixel's place
