@@ -21,7 +21,14 @@ void FieldPainter::ClearField() {
   height_ = field_.height;
   const Surface& masked = store_.MaskedMap;
   if (masked.width >= field_.width && masked.height >= field_.height) {
-    BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
+    // The field still holds the frame before, the same background with its sprites over it: the
+    // background need only come back where those lay.
+    if (comparable_) {
+      for (const Sprite& s : drawnBefore_)
+        BitBlt(field_, s.to.x, s.to.y, s.to.w, s.to.h, masked, s.to.x, s.to.y, RasterOp::SrcCopy);
+    } else {
+      BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
+    }
     return;
   }
   const Surface& back = store_.GameMap;

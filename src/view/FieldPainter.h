@@ -18,6 +18,9 @@ namespace pelmora {
 
 class FieldPainter final : public FrameDrawing {
  public:
+  // The field must hold nothing but what the painter drew there since its last ClearField: the
+  // next one puts the background back only under the sprites drawn.
+  //
   // `snow` moves and draws the flakes onto the field when the frame asks for snow, and adds the
   // place of each flake it drew to its second argument. `field` is kFieldWidth x kFieldHeight
   // times the store's scale.
