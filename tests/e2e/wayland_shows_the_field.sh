@@ -31,8 +31,7 @@ holes=$(convert "$WORK/start.png" -crop "651x551+$WX+$WY" -fill black +opaque '#
 field "$WORK/start.png" "$WORK/field.png"
 mae=$(compare -metric MAE "$WORK/field.png" "$GAME/images/GameMap.JPG" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p' || true)
 awk -v m="$mae" 'BEGIN { exit !(m < 0.03) }' || fail "the field is not the title picture (mean difference $mae)"
-kill -9 "$LAST_PID"
-wait_shown "$WORK/gone.png" go
+kill -9 "$LAST_PID" && wait_shown "$WORK/gone.png" go
 
 "$GAME/pelmora" --new-game >>"$WORK/game.log" 2>&1 &
 GAME_PIDS+=($!) && disown
