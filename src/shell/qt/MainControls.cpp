@@ -73,10 +73,16 @@ void FieldView::Present(const QRegion& changed) {
     // A smooth shrink reads a frame pixel's neighbours: a changed pixel reaches one logical pixel
     // beyond its own place.
     for (const QRect& r : area) logical += Logical(r, ratio).adjusted(-1, -1, 1, 1);
+    // Each piece is drawn down from its own part of the frame (a whole frame would be scaled,
+    // on several threads, for every piece), a pixel wider so that its edges are not clamped.
+    const QRect field(QPoint(0, 0), frame_.deviceIndependentSize().toSize());
     QPainter p(&shown_);
-    p.setClipRegion(logical);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRectF(QPointF(0, 0), frame_.deviceIndependentSize()), frame_);
+    for (const QRect& r : logical) {
+      const QRect from = r.adjusted(-1, -1, 1, 1) & field;
+      p.setClipRect(r);
+      p.drawImage(QRectF(from), frame_, QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio, from.height() * ratio));
+    }
   }
   update(logical.translated(1, 1));  // inside the border
 }
