@@ -33,6 +33,8 @@ std::unique_ptr<pelmora::Random> MakeRandom() {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName("Pelmora");
+  // A Wayland compositor finds the icon and the name through the launcher entry, pelmora.desktop.
+  app.setDesktopFileName("pelmora");
 
   pelmora::SingleInstance instance;
   if (!instance.TryAcquire()) {  // another Pelmora runs: it comes to the front, and this one ends
@@ -74,5 +76,7 @@ int main(int argc, char** argv) {
   if (!shell.StartUp()) return 1;
   shell.window().show();
   instance.RaiseOnLaterStarts(&shell.window());
+  // "pelmora --new-game" starts playing at once, as the new-game button does.
+  if (app.arguments().contains(QStringLiteral("--new-game"))) shell.NewGameCommand();
   return app.exec();
 }

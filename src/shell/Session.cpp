@@ -16,7 +16,8 @@ Session::Session(GameFolders folders, SessionPorts ports)
       score_(layout::kScoreBox.w, layout::kScoreBox.h),
       music_(io_.music, io_.random, settings_, where_.GameFolder),
       rules_(game_, settings_, RulesPorts{io_.cues, io_.timer, *this, *this, io_.random}),
-      painter_(game_, store_, field_, [this](Surface& field) { DrawSnow(snow_, io_.random, field); }) {}
+      painter_(game_, store_, field_,
+               [this](Surface& field, std::vector<layout::Rect>& at) { DrawSnow(snow_, io_.random, field, &at); }) {}
 
 Session::~Session() = default;
 

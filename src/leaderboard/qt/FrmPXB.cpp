@@ -26,7 +26,7 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 FrmPXB::FrmPXB(const PXBList& list, QWidget* owner, const QString& gameFolder)
     // Tool: a helper window of the game, kept out of the taskbar.
-    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint) {
+    : QDialog(owner, Qt::Tool | Qt::FramelessWindowHint), translucent_(*this) {
   setWindowTitle(tr("Lumo排行榜"));
   setFixedSize(layout::kBoardWidth, layout::kBoardHeight);
   setModal(true);
@@ -60,11 +60,11 @@ void FrmPXB::ShowModal(const PXBList& list, QWidget* owner, const QString& gameF
   window.exec();
 }
 
-void FrmPXB::tmFrom(int alpha) { setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
-
 void FrmPXB::paintEvent(QPaintEvent*) {
-  if (background_.isNull()) return;  // the window colour is already there
   QPainter painter(this);
+  // A translucent window has no background but what it paints: the window colour wherever the
+  // picture does not reach.
+  painter.fillRect(rect(), palette().window());
   painter.drawPixmap(0, 0, background_);
 }
 

@@ -31,6 +31,22 @@ QImage AsImage(const Surface& surface, int scale) {
   return image;
 }
 
+void CopyOpaque(const QImage& from, const QRect& area, QImage& to) {
+  const QRect r = area & from.rect() & to.rect();
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    const auto* in = reinterpret_cast<const std::uint32_t*>(from.constScanLine(y)) + r.left();
+    auto* out = reinterpret_cast<std::uint32_t*>(to.scanLine(y)) + r.left();
+    for (int x = 0; x < r.width(); ++x) out[x] = in[x] | 0xFF000000u;
+  }
+}
+
+QImage OpaqueImage(const Surface& surface, int scale) {
+  QImage image(surface.width, surface.height, QImage::Format_RGB32);
+  CopyOpaque(AsImage(surface), image.rect(), image);
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
 namespace {
 
 template <typename Picture>

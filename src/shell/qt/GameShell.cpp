@@ -123,7 +123,7 @@ void GameShell::ShowFieldChanges(const Surface& field, const std::vector<layout:
   frm_->ShowFieldChanges(AsImage(field, session_->deviceScale()), rects);
 }
 
-void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
+void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(OpaqueImage(picture, session_->deviceScale())); }
 
 void GameShell::ShowLevel(int level) { frm_->SetLevel(level); }
 
