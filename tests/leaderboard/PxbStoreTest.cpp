@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "leaderboard/PxbStore.h"
+#include "platform/FileLock.h"
 #include "support/TempFolder.h"
 #include "platform/TextCodec.h"
 
@@ -352,6 +355,56 @@ TEST(PxbFile, SaveKeepsTheModeOfAWritableFileAndRefusesAReadOnlyOne) {
 TEST(PxbFile, SaveIntoAMissingFolderFails) {
   TempFolder folder;
   EXPECT_FALSE(SavePXB(folder.File("gone/data.dat"), ThreeChineseRows()));
+}
+
+}  // namespace
+}  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// Two copies of the game on one folder: each read the same three rows at its start, then each
+// enters a record. The file must end with both, the earlier of two equal scores above, and each
+// copy's table must follow the file.
+TEST(PxbTwoCopies, EachRecordGoesIntoTheFileAsItIsNow) {
+  TempFolder folder;
+  const std::string path = folder.File("data.dat");
+  const PXBList three{{{"甲", 300, "d1"}, {"乙", 200, "d2"}, {"丙", 100, "d3"}}};
+  WriteBytes(path, EncodePXB(three));
+  PXBList a = LoadPXB(path);
+  PXBList b = LoadPXB(path);
+  ASSERT_TRUE(AddPXBEntry(path, {"Alpha", 150, "d"}, a));
+  ASSERT_TRUE(AddPXBEntry(path, {"Bravo", 150, "d"}, b));
+  const PXBList want{{three[0], three[1], {"Alpha", 150, "d"}, {"Bravo", 150, "d"}, three[2]}};
+  EXPECT_EQ(Hex(ReadBytes(path)), Hex(EncodePXB(want)));
+  EXPECT_EQ(b, want);
+  // A file that cannot be read is no table to merge into: the copy's own rows stand in.
+  fs::remove(path);
+  fs::create_directory(path);
+  EXPECT_FALSE(AddPXBEntry(path, {"Charlie", 9999, "d"}, b));
+  EXPECT_EQ(b[0].Name, "Charlie");
+  EXPECT_EQ(b[3].Name, "Alpha");
+}
+
+// The lock is taken on the lock file beside data.dat and excludes any other open of that file,
+// also in this process; it ends with its holder.
+TEST(PxbTwoCopies, TheLockExcludesEveryOtherHolderUntilReleased) {
+  TempFolder folder;
+  const std::string lockPath = PXBLockPath(folder.File("data.dat"));
+  EXPECT_EQ(lockPath, folder.File("data.dat.lock"));
+  const auto lockedElsewhere = [&] {
+    const int fd = ::open(lockPath.c_str(), O_RDONLY);
+    const bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return busy;
+  };
+  {
+    const FileLock held(lockPath);
+    ASSERT_TRUE(held.Held());
+    EXPECT_TRUE(lockedElsewhere());
+  }
+  EXPECT_FALSE(lockedElsewhere());
+  EXPECT_FALSE(FileLock(folder.File("gone/data.dat.lock")).Held());
 }
 
 }  // namespace

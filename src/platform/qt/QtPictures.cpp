@@ -1,13 +1,22 @@
 #include "platform/qt/QtPictures.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <cstring>
+
+#include "platform/FileBytes.h"
 
 namespace pelmora {
 
 std::optional<Surface> QtPictureLoader::Load(const std::string& path) {
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes || !IsWholePicture(*bytes)) return std::nullopt;
+  // The format from the name first, as a load from the file would take it.
+  const QByteArray format = QFileInfo(QString::fromStdString(path)).suffix().toLatin1();
   QImage image;
-  if (!image.load(QString::fromStdString(path)) || image.isNull()) return std::nullopt;
+  const auto data = reinterpret_cast<const uchar*>(bytes->data());
+  const int size = static_cast<int>(bytes->size());
+  if (!image.loadFromData(data, size, format.constData()) && !image.loadFromData(data, size)) return std::nullopt;
   return ToSurface(image);
 }
 
