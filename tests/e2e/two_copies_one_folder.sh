@@ -30,7 +30,7 @@ score_record() {
 main_window_of() {
   WID=""
   for _ in $(seq 300); do
-    WID=$(xdotool search --onlyvisible --pid "$1" --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
+    WID=$(xdotool search --all --onlyvisible --pid "$1" --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
     [ -n "$WID" ] && break
     sleep 0.1
   done
