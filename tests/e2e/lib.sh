@@ -139,6 +139,21 @@ play_plan() {
   done <<<"$1"
 }
 
+# Starts a game in the main window (WX, WY), loses it by the plan $1 with a record, accepts the
+# place, enters the name $2 and waits for the leaderboard window.
+lose_with_a_record() {
+  click 535 150  # new game
+  sleep 1
+  play_plan "$1"
+  wait_window '^新的记录$'  # "store it in the leaderboard?"
+  keys_to "$WIN" key Return
+  wait_gone '^新的记录$' "$WIN"
+  wait_window '^新的记录$'  # the name
+  keys_to "$WIN" type --delay 50 "$2"
+  keys_to "$WIN" key Return
+  wait_window '^Lumo排行榜$'
+}
+
 shot() { import -window root "$1"; }
 
 # How many pixels differ between two pictures in a region WxH+X+Y of the client area.

@@ -42,21 +42,6 @@ main_window_of() {
   sleep 0.3
 }
 
-# Loses the planned game in the window of process $1 at x = $2 and stores the record as $3.
-lose_with_a_record() {
-  main_window_of "$1" "$2"
-  click 535 150  # new game
-  sleep 1
-  play_plan "$plan"
-  wait_window '^新的记录$'
-  keys_to "$WIN" key Return
-  wait_gone '^新的记录$' "$WIN"
-  wait_window '^新的记录$'
-  keys_to "$WIN" type --delay 50 "$3"
-  keys_to "$WIN" key Return
-  wait_window '^Lumo排行榜$'
-}
-
 name_of_row() { dd if="$GAME/data.dat" bs=1 skip=$((($1 - 1) * 54 + 2)) count=5 2>/dev/null | tr -d "\\0"; }
 
 start_x 1600x900
@@ -69,12 +54,14 @@ copy_a=${GAME_PIDS[0]}
 copy_b=${GAME_PIDS[1]}
 main_window_of "$copy_b" 800  # both have read the three rows
 
-lose_with_a_record "$copy_a" 0 Alpha
+main_window_of "$copy_a" 0
+lose_with_a_record "$plan" Alpha
 [ "$(name_of_row 4)" = Alpha ] || fail "row 4 holds '$(name_of_row 4)' after Alpha's save"
 kill -9 "$copy_a"
 wait_gone '^Lumo排行榜$'
 
-lose_with_a_record "$copy_b" 800 Bravo
+main_window_of "$copy_b" 800
+lose_with_a_record "$plan" Bravo
 mkdir -p "$OUT_DIR"
 shot "$OUT_DIR/two_copies_leaderboard.png"
 [ "$(stat -c %s "$GAME/data.dat")" -eq 540 ] || fail "data.dat is not 540 bytes"
