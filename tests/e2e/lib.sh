@@ -69,15 +69,17 @@ stop_all() {
 }
 
 # Waits for the main window (after the splash) and sets WX, WY to its client area's origin.
+# Given a process id and an x, the window of that process, first moved to (x, 0).
 wait_main_window() {
   local id=""
   for _ in $(seq 300); do
-    id=$(xdotool search --onlyvisible --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
+    id=$(xdotool search --all --onlyvisible ${1:+--pid "$1"} --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && break
     sleep 0.1
   done
   [ -n "$id" ] || fail "the main window did not appear"
   WID=$id
+  [ -z "${2:-}" ] || xdotool windowmove --sync "$id" "$2" 0
   eval "$(xdotool getwindowgeometry --shell "$id")"
   WX=$X
   WY=$Y
