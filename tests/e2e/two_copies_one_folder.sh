@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Two copies of the game on one folder, each with a lock of its own (two sessions), both started
-# before either saves: each loses with a record and enters a name. Both rows must be in data.dat;
-# the copy that saves last must not write back the table it read at its start.
+# Two copies on one folder (two sessions: a lock each), both started before either saves, each
+# enter a record: the copy that saves last must keep the other's row in data.dat.
 source "$(dirname "$0")/lib.sh"
 make_game_copy
 write_quiet_settings 4
