@@ -41,8 +41,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "one row closer."
   ""
   "The game has four difficulty modes, several picture sets, music and sound"
-  "effects, and a leaderboard of the ten best scores. Its texts are in"
-  "Chinese.")
+  "effects, and a leaderboard of the ten best scores. It speaks Chinese and"
+  "English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

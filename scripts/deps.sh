@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev qt6-multimedia-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  fonts-wqy-microhei qt6-translations-l10n
+  fonts-wqy-microhei fonts-lato qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream lintian

@@ -59,13 +59,15 @@ int main(int argc, char** argv) {
   pelmora::QtPictureLoader pictures;
   const auto random = MakeRandom();
   pelmora::QtTick tick;
-  pelmora::ShellPorts ports{dialogs, cues, music, opener, pictures, *random, tick, nullptr, [&instance] {
-                              // Closing the window ends the program at once, also from inside a
-                              // running frame or a nested dialogue: nothing further may run.
-                              instance.Release();
-                              std::fflush(nullptr);
-                              std::_Exit(0);
-                            }};
+  pelmora::ShellPorts ports{{dialogs, cues, music, opener, pictures, *random,
+                             [&instance] {
+                               // Closing the window ends the program at once, also from inside a
+                               // running frame or a nested dialogue: nothing further may run.
+                               instance.Release();
+                               std::fflush(nullptr);
+                               std::_Exit(0);
+                             }},
+                            tick};
   pelmora::GameShell shell(std::move(where), ports);
   dialogs.SetOwner(&shell.window());
   if (!shell.StartUp()) return 1;

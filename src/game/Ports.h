@@ -6,17 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace pelmora {
+#include "game/GameFiles.h"
 
-// The sound cues, named as files below the game folder.
-namespace cue {
-constexpr std::string_view kGameStart = "\\sound\\gamstar.wav";
-constexpr std::string_view kDown = "\\sound\\down.wav";
-constexpr std::string_view kUp = "\\sound\\up.wav";
-constexpr std::string_view kNoDown = "\\sound\\nodown.wav";
-constexpr std::string_view kVanish = "\\sound\\xiao.wav";
-constexpr std::string_view kGameOver = "\\sound\\gameover.wav";
-}  // namespace cue
+namespace pelmora {
 
 class CueSink {
  public:

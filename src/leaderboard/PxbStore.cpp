@@ -12,10 +12,11 @@
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
-std::string PXBPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\data.dat"); }
+std::string PXBPath(const std::string& gameFolder) { return GamePath(gameFolder, files::kLeaderboard); }
 
 namespace {
 

@@ -2,13 +2,14 @@
 
 #include <filesystem>
 
+#include "game/GameFiles.h"
+#include "platform/Paths.h"
+
 namespace pelmora {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr char kSettingsName[] = "VornPGame.ini";
 
 // `folder`/`name` without "." and ".." steps or a trailing separator. Lexical only: the folder
 // of the executable comes with its links resolved, so ".." from it is the real parent.
@@ -18,8 +19,13 @@ std::string Join(const std::string& folder, const std::string& name) {
   return p.string();
 }
 
+// A name of the catalogue ("\\media\\") below `folder`, without a trailing separator.
+std::string Under(const std::string& folder, std::string_view name) {
+  return Join(folder, NativePath(name.substr(1)));
+}
+
 bool HoldsImages(const FolderFiles& files, const std::string& folder) {
-  return files.IsDirectory(Join(folder, "images"));
+  return files.IsDirectory(Under(folder, files::kImages));
 }
 
 // The installed game's data: beside the executable, or in a share folder beside its bin folder.
@@ -54,9 +60,9 @@ GameFolders PortableGameFolders(const std::string& gameFolder) {
   GameFolders f;
   f.Mode = FolderMode::Portable;
   f.GameFolder = Join(gameFolder, ".");
-  f.SettingsToSave = f.SettingsToRead = Join(f.GameFolder, kSettingsName);
-  f.LeaderboardFile = Join(f.GameFolder, "data.dat");
-  f.MusicFolders = {Join(f.GameFolder, "media")};
+  f.SettingsToSave = f.SettingsToRead = Under(f.GameFolder, files::kSettings);
+  f.LeaderboardFile = Under(f.GameFolder, files::kLeaderboard);
+  f.MusicFolders = {Under(f.GameFolder, files::kMedia)};
   return f;
 }
 
@@ -66,18 +72,18 @@ GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& f
   GameFolders f;
   f.Mode = FolderMode::Installed;
   f.GameFolder = FindGameFolder(exeFolder, files);
-  f.MusicFolders = {Join(f.GameFolder, "media")};
+  f.MusicFolders = {Under(f.GameFolder, files::kMedia)};
   const auto config = BaseFolder(env, "XDG_CONFIG_HOME", ".config");
   const auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
   if (config) {
-    f.SettingsToSave = f.SettingsToRead = Join(*config, std::string("pelmora/") + kSettingsName);
+    f.SettingsToSave = f.SettingsToRead = Under(Join(*config, "pelmora"), files::kSettings);
   } else {
-    f.SettingsToRead = Join(f.GameFolder, kSettingsName);
+    f.SettingsToRead = Under(f.GameFolder, files::kSettings);
   }
   if (data) {
-    f.LeaderboardFile = Join(*data, "pelmora/data.dat");
+    f.LeaderboardFile = Under(Join(*data, "pelmora"), files::kLeaderboard);
     // A game folder installed as the player's own data folder must not list its music twice.
-    const std::string media = Join(*data, "pelmora/media");
+    const std::string media = Under(Join(*data, "pelmora"), files::kMedia);
     if (media != f.MusicFolders.front()) f.MusicFolders.push_back(media);
   }
   if (!config || !data) f.Message = LossMessage("找不到玩家的主文件夹（环境变量 HOME）。", !config, !data);
@@ -91,7 +97,7 @@ void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
   bool scoresLost = false;
 
   if (!folders.SettingsToSave.empty()) {
-    const std::string shipped = Join(folders.GameFolder, kSettingsName);
+    const std::string shipped = Under(folders.GameFolder, files::kSettings);
     const std::string folder = Parent(folders.SettingsToSave);
     if (!files.MakeDirectories(folder)) {
       failed = folder;

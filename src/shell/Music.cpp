@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/Paths.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -49,7 +50,7 @@ Music::Music(MusicPlayer& player, Random& random, UserSettings& settings, std::s
 
 Music::~Music() { player_.OnStopped({}); }
 
-void Music::ScanMediaFolder() { ScanMediaFolders({GamePath(folder_, "\\media\\")}); }
+void Music::ScanMediaFolder() { ScanMediaFolders({GamePath(folder_, files::kMedia)}); }
 
 void Music::ScanMediaFolders(const std::vector<std::string>& folders) {
   std::vector<Track> tracks;

@@ -25,18 +25,23 @@
 
 namespace pelmora {
 
-struct SessionPorts {
-  MainView& view;
-  FrameLoop& loop;
-  DescentTimer& timer;  // MapMoveDownTimer; its ticks come back through DescentTimerTick
+// The desktop's means, as the program hands them to the shell and the shell to the session.
+struct DesktopPorts {
   Dialogs& dialogs;
   CueSink& cues;
   MusicPlayer& music;
   ShellOpener& opener;
   PictureLoader& pictures;
   Random& random;
-  LeaderboardHost& leaderboard;
   std::function<void()> endProcess;  // ends the process at once, after the settings are saved
+};
+
+// What the session needs besides: the windows and clocks of the shell around it.
+struct SessionPorts : DesktopPorts {
+  MainView& view;
+  FrameLoop& loop;
+  DescentTimer& timer;  // MapMoveDownTimer; its ticks come back through DescentTimerTick
+  LeaderboardHost& leaderboard;
 };
 
 class Session final : NewGameHooks, ScoreView, GameOverHandOff {

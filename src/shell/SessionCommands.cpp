@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/AppInfo.h"
 #include "shell/Session.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -41,7 +42,7 @@ void Session::ChoosePictureSet(int index) {
 }
 
 void Session::ShowHelp() {
-  const std::string path = GamePath(where_.GameFolder, "\\Help.txt");
+  const std::string path = GamePath(where_.GameFolder, files::kHelp);
   std::error_code error;
   if (std::filesystem::is_regular_file(path, error)) {
     io_.opener.Open(path);

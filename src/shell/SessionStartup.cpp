@@ -4,6 +4,7 @@
 #include "platform/AppInfo.h"
 #include "shell/Session.h"
 #include "view/Layout.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -38,9 +39,9 @@ bool Session::StartUp() {
 }
 
 bool Session::LoadFixedPicturesOrTell() {
-  const auto failed = LoadFixedPictures(store_, where_.GameFolder + "\\images\\", io_.pictures);
+  const auto failed = LoadFixedPictures(store_, where_.GameFolder + files::kImages, io_.pictures);
   if (!failed) return true;
-  io_.dialogs.Message("游戏图片丢失或已损坏：\n" + GamePath(where_.GameFolder, "\\images\\" + *failed) +
+  io_.dialogs.Message("游戏图片丢失或已损坏：\n" + GamePath(where_.GameFolder, files::kImages + *failed) +
                           "\n\n请重新安装游戏。程序将退出。",
                       kAppTitle, Buttons::Ok, Icon::Exclamation);
   return false;
@@ -49,13 +50,13 @@ bool Session::LoadFixedPicturesOrTell() {
 // Without its picture a pause still hides the board, behind the plain field colour.
 void Session::LoadPausePicture() {
   const int k = store_.scale;
-  pausePicture_ = LoadForScale(io_.pictures, GamePath(where_.GameFolder, "\\ui\\"), "Pause.png", k)
+  pausePicture_ = LoadForScale(io_.pictures, GamePath(where_.GameFolder, files::kUi), "Pause.png", k)
                       .value_or(Surface(layout::kFieldWidth * k, layout::kFieldHeight * k, kBlack));
 }
 
 // The score box shows its own picture until the first game paints the score into it.
 void Session::LoadStartScore() {
-  if (auto picture = LoadForScale(io_.pictures, GamePath(where_.GameFolder, "\\ui\\"), "ScoreStart.png", store_.scale))
+  if (auto picture = LoadForScale(io_.pictures, GamePath(where_.GameFolder, files::kUi), "ScoreStart.png", store_.scale))
     BitBlt(score_, 0, 0, score_.width, score_.height, *picture, 0, 0, RasterOp::SrcCopy);
   io_.view.ShowScore(score_);
 }

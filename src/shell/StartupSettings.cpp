@@ -9,15 +9,16 @@
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "platform/TextCodec.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
 namespace fs = std::filesystem;
 
 SettingsFile::SettingsFile(std::string path)
-    : Path(std::move(path)), TempPath(std::filesystem::path(Path).replace_filename("me.tmp").string()) {}
+    : Path(std::move(path)), TempPath(std::filesystem::path(Path).replace_filename(files::kSettingsTemp).string()) {}
 
-std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\VornPGame.ini"); }
+std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, files::kSettings); }
 
 UserSettings ShippedUserSettings() {
   UserSettings s;
@@ -31,9 +32,9 @@ UserSettings ShippedUserSettings() {
 }
 
 std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder) {
-  return {{"宝石", gameFolder + "\\pics\\gems\\"},
-          {"花园", gameFolder + "\\pics\\garden\\"},
-          {"冬雪", gameFolder + "\\pics\\winter\\"}};
+  return {{"宝石", gameFolder + files::kGemsSet},
+          {"花园", gameFolder + files::kGardenSet},
+          {"冬雪", gameFolder + files::kWinterSet}};
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -101,7 +102,7 @@ bool IsFile(const std::string& path) {
 
 void LoadSnow(Snow& snow, std::int16_t& snowShow, const std::string& setFolder, Dialogs& dialogs,
               PictureLoader& loader, Random& random, int scale) {
-  const std::string ini = GamePath(setFolder, "Snow.ini");
+  const std::string ini = GamePath(setFolder, files::kSnowSettings);
   snowShow = 0;
   if (!IsFile(ini)) return;
   const std::int16_t show = ParseIniBool(GetIniValue(ini, kSection, "SnowShow", dialogs)).value_or(0);

@@ -10,6 +10,7 @@
 
 #include "support/MouseDrive.h"
 #include "leaderboard/qt/FrmPXB.h"
+#include "view/Layout.h"
 #include "leaderboard/qt/QtLeaderboardHost.h"
 
 namespace pelmora {
@@ -170,7 +171,7 @@ TEST_F(FrmPXBTest, ALongNameIsCutShortOfTheScoreWhichShowsAsWithoutAName) {
     // name: the score and the date are whole.
     const int top = 72 + 16 * (i - 1);
     for (int y = top; y < top + 16; ++y)
-      for (int x = scoreColumn - 4; x < FrmPXB::kWidth; ++x)
+      for (int x = scoreColumn - 4; x < layout::kBoardWidth; ++x)
         ASSERT_EQ(shot.pixel(x, y), without.pixel(x, y)) << x << "," << y;
   }
   // The cut name keeps its beginning and says that it goes on; a name that fits stays whole.

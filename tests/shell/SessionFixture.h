@@ -100,8 +100,8 @@ class SessionTest : public ::testing::Test {
   // Builds the session and runs its start-up; false when start-up refused to go on.
   bool Start() {
     view = FakeView{};
-    session = std::make_unique<Session>(where.value_or(PortableGameFolders(folder.Text())), SessionPorts{view, loop, timer, dialogs, cues, player, opener,
-                                                                    pictures, random, host, [this] { ++ended; }});
+    session = std::make_unique<Session>(where.value_or(PortableGameFolders(folder.Text())), SessionPorts{{dialogs, cues, player, opener, pictures, random, [this] { ++ended; }},
+                                                                         view, loop, timer, host});
     view.session = session.get();
     return session->StartUp();
   }

@@ -20,8 +20,6 @@ class FrmPXB final : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 360;
-  static constexpr int kHeight = 288;
   static constexpr int kOpacity = 200;  // of 255: the main window shows faintly through
 
   // Builds the window, filled from `list`, centred over `owner` (or the screen without one).

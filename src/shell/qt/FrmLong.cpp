@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/qt/QtPictures.h"
 #include "view/Layout.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -16,19 +17,19 @@ FrmLong::FrmLong(const QString& gameFolder, QWidget* parent)
     // Tool: a passing helper window, kept out of the taskbar.
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), longTimer_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Lumo程序加载"));
-  setFixedSize(kWidth, kHeight);
+  setFixedSize(layout::kSplashWidth, layout::kSplashHeight);
   setModal(true);
   // The window colour of the system is the background wherever the picture is missing.
   setBackgroundRole(QPalette::Window);
   setAutoFillBackground(true);
   const QScreen* screen = QGuiApplication::primaryScreen();
   // A missing or unreadable picture leaves a null image: the plain background shows.
-  picture_ = LoadImage(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\images\\Long.JPG")),
+  picture_ = LoadImage(QString::fromStdString(GamePath(gameFolder.toStdString(), files::kSplash)),
                        layout::DeviceScale(screen != nullptr ? screen->devicePixelRatio() : 1.0));
 
   if (screen != nullptr) {
     const QRect area = screen->geometry();
-    move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
+    move(area.x() + (area.width() - layout::kSplashWidth) / 2, area.y() + (area.height() - layout::kSplashHeight) / 2);
   }
 
   longTimer_->setObjectName(QStringLiteral("LongTimer"));

@@ -16,8 +16,6 @@ class FrmLong final : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 279;
-  static constexpr int kHeight = 278;
   static constexpr int kLowAlpha = 50;    // the opacity it starts and ends at
   static constexpr int kAlphaStep = 5;    // per tick; from 50 the steps land on 255 exactly
   static constexpr int kTickMs = 10;

@@ -42,7 +42,7 @@ FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
   setMouseTracking(true);
   setFont(DefaultFont());
   QIcon icon;
-  for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("/Icon%1.png").arg(size));
+  for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("Icon%1.png").arg(size));
   setWindowIcon(icon);
 
   BuildField();
@@ -54,18 +54,18 @@ FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
 }
 
 void FrmMain::LoadPictures() {
-  background_ = LoadPixmap(uiFolder_ + "/MainBack.png", scale_);
+  background_ = LoadPixmap(uiFolder_ + "MainBack.png", scale_);
   // The hot spot is given in the cursor's logical pixels, whatever its device pixel ratio.
-  const QPixmap cursor = LoadPixmap(uiFolder_ + "/Cursor.png", scale_);
+  const QPixmap cursor = LoadPixmap(uiFolder_ + "Cursor.png", scale_);
   gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor)
                                 : QCursor(cursor, layout::kCursorHotX, layout::kCursorHotY);
   const char* names[] = {"NewGame", "Exit", "Menu"};
   for (std::size_t i = 0; i < comBox_.size(); ++i) {
-    comClickList_[i] = LoadPixmap(uiFolder_ + "/" + names[i] + ".png", scale_);
-    comMoverList_[i] = LoadPixmap(uiFolder_ + "/" + names[i] + "Hover.png", scale_);
+    comClickList_[i] = LoadPixmap(uiFolder_ + names[i] + ".png", scale_);
+    comMoverList_[i] = LoadPixmap(uiFolder_ + names[i] + "Hover.png", scale_);
   }
   for (int i = 0; i < kModes; ++i)
-    znjbBoxList_[static_cast<std::size_t>(i)] = LoadPixmap(uiFolder_ + QString("/Slider%1.png").arg(i + 1), scale_);
+    znjbBoxList_[static_cast<std::size_t>(i)] = LoadPixmap(uiFolder_ + QString("Slider%1.png").arg(i + 1), scale_);
 
   LightButtons(lit_);
   ShowSliderPicture(sliderMode_);

@@ -17,8 +17,8 @@ namespace pelmora {
 class FrmMain final : public QWidget {
   Q_OBJECT
  public:
-  // `uiFolder` holds the window's own pictures (background, buttons, slider, cursor, icon), each
-  // also drawn at twice the size ("@2x") for screens of device scale 2.
+  // `uiFolder` (ending in a separator) holds the window's own pictures (background, buttons, slider,
+  // cursor, icon), each also drawn at twice the size ("@2x") for screens of device scale 2.
   explicit FrmMain(const QString& uiFolder, QWidget* parent = nullptr);
 
   // The scale the window's pictures are drawn for: 1, or 2 on a screen with a device pixel ratio

@@ -10,12 +10,13 @@
 #include "platform/qt/QtPictures.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
 GameShell::GameShell(GameFolders folders, ShellPorts ports)
     : io_(std::move(ports)),
-      frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folders.GameFolder + "\\ui")))),
+      frm_(std::make_unique<FrmMain>(QString::fromStdString(GamePath(folders.GameFolder, files::kUi)))),
       descentTimer_(io_.tick, [this] { session_->DescentTimerTick(); }),
       driver_(io_.tick, [this] { return FrameMayRun(); }, [this] { session_->RunOneFrame(); }) {
   menu_ = std::make_unique<GameMenu>(GameMenuActions{
@@ -28,8 +29,7 @@ GameShell::GameShell(GameFolders folders, ShellPorts ports)
     io_.leaderboard = ownLeaderboard_.get();
   }
   session_ = std::make_unique<Session>(
-      std::move(folders), SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
-                            io_.random, *io_.leaderboard, io_.endProcess});
+      std::move(folders), SessionPorts{io_, *this, driver_, descentTimer_, *io_.leaderboard});
   session_->SetDeviceScale(frm_->DeviceScale());
   ConnectWindow();
 }

@@ -16,16 +16,9 @@
 
 namespace pelmora {
 
-struct ShellPorts {
-  Dialogs& dialogs;
-  CueSink& cues;
-  MusicPlayer& music;
-  ShellOpener& opener;
-  PictureLoader& pictures;
-  Random& random;
+struct ShellPorts : DesktopPorts {
   Tick& tick;
   LeaderboardHost* leaderboard = nullptr;  // nothing: the real leaderboard window
-  std::function<void()> endProcess;        // ends the process at once, after the settings are saved
 };
 
 class GameShell final : public QObject, MainView {
