@@ -173,6 +173,12 @@ The next start uses the previous settings.</translation>
         <source>这个名字太长了：最多只能有 %1 个字。</source>
         <translation>This name is too long: it may hold at most %1 characters.</translation>
     </message>
+    <message>
+        <source>设置文件 %1 不是游戏能读的文字（应为 GBK 或 UTF-8）。
+这次使用默认设置；退出时不会改动这个文件。</source>
+        <translation>The settings file %1 is not text the game can read (it should be GBK or UTF-8).
+The default settings are used this time; the file is not changed at exit.</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

@@ -49,13 +49,6 @@ std::string AskName(Dialogs& dialogs) {
 
 }  // namespace
 
-int PlaceFor(std::int32_t score, const PXBList& list) {
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (score > list[i].Score) return static_cast<int>(i) + 1;
-  }
-  return 0;
-}
-
 void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHost& host) {
   // A game always ends with a score of at least 0; a negative one could only beat rows of a
   // damaged file and is not worth a place either.
@@ -64,13 +57,10 @@ void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHo
   if (place == 0) return;
   if (!OfferPlace(score, place, dialogs)) return;
 
-  const auto row = static_cast<std::size_t>(place - 1);
-  for (std::size_t j = list.size() - 1; j > row; --j) list[j] = list[j - 1];
   const std::string name = AskName(dialogs);
-  list[row] = PXBEntry{FitPXBText(name), score, FitPXBText(host.Today())};
-
+  const PXBEntry entry{FitPXBText(name), score, FitPXBText(host.Today())};
   // A failed save keeps the old file; the row still shows for this run.
-  if (!host.Save(list)) dialogs.Message(Text(kPXBSaveFailed), kAppTitle, Buttons::Ok, Icon::Exclamation);
+  if (!host.Store(entry, list)) dialogs.Message(Text(kPXBSaveFailed), kAppTitle, Buttons::Ok, Icon::Exclamation);
   host.ShowLeaderboard(list);
 }
 

@@ -56,7 +56,25 @@ std::string PXBPath(const std::string& gameFolder);
 // Reads the data.dat at `path`. A missing file reads as ten empty rows and leaves an empty file
 // behind (when the folder allows it); a file that cannot be read reads as what could be read.
 // A temporary file left beside it by a save that a crash cut short is removed, never read.
+// Holds the file's lock (PXBLockPath) meanwhile, so that it never takes another copy's save
+// under way for such a leftover.
 PXBList LoadPXB(const std::string& path);
+
+// The place 1..10 that `score` earns, or 0 for none: the first row whose score it beats
+// strictly, so an equal score goes below the older entry.
+int PlaceFor(std::int32_t score, const PXBList& list);
+
+// Puts `entry` in the place PlaceFor gives its score: the rows from there down move one down and
+// row 10 is dropped. Without a place the table stays as it was.
+void InsertPXBEntry(PXBList& list, const PXBEntry& entry);
+
+// Stores a new record. Another copy of the game may share data.dat and have saved since this one
+// read it, so the record goes into the table as the file holds it now, not into `list`: under
+// the file's lock, data.dat is read again, the entry inserted (InsertPXBEntry) and the table
+// saved (SavePXB). `list` then becomes that table, so the window shows what the file holds. A
+// data.dat that exists but cannot be read stands in as `list`. Returns false when the table
+// could not be written; `list` still holds the entry as inserted, for this run.
+[[nodiscard]] bool AddPXBEntry(const std::string& path, const PXBEntry& entry, PXBList& list);
 
 // Replaces data.dat with the table through PXBTempPath(path) with ReplaceFile: the old file stays
 // whole until the new one is complete, a read-only data.dat is refused and a writable one keeps
@@ -65,5 +83,9 @@ PXBList LoadPXB(const std::string& path);
 
 // The temporary file of a save: "data.dat.tmp" beside data.dat.
 std::string PXBTempPath(const std::string& path);
+
+// The lock file (FileLock) of every copy that reads data.dat to change it: "data.dat.lock"
+// beside it.
+std::string PXBLockPath(const std::string& path);
 
 }  // namespace pelmora

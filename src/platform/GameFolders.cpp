@@ -122,10 +122,18 @@ void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
     if (settingsLost) folders.SettingsToRead = shipped;
   }
   if (!folders.LeaderboardFile.empty()) {
+    // A game folder the player cannot write may hold their scores (a portable folder made
+    // read-only): they come along, as the settings do.
+    const std::string shipped = Join(folders.GameFolder, "data.dat");
     const std::string folder = Parent(folders.LeaderboardFile);
     if (!files.MakeDirectories(folder)) {
       if (failed.empty()) failed = folder;
       scoresLost = true;
+    } else if (!files.Exists(folders.LeaderboardFile) && files.Exists(shipped) &&
+               !files.CopyFileBytes(shipped, folders.LeaderboardFile)) {
+      if (failed.empty()) failed = folders.LeaderboardFile;
+      scoresLost = true;
+      folders.LeaderboardFile = shipped;  // the scores at least show
     }
   }
   // What Choose found missing already is told; a second message would only repeat it.

@@ -84,9 +84,10 @@ GameFolders PortableGameFolders(const std::string& gameFolder);
 GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& files, const Environment& env);
 
 // For an installed game: creates the player's folders and, when the player has no VornPGame.ini
-// yet, copies the shipped one byte for byte. When this fails, the shipped settings are read
-// instead and Message tells what cannot be saved (unless Message already tells the player
-// something). Does nothing for a portable game.
+// or data.dat yet, copies the game folder's one byte for byte. When a copy fails, the game
+// folder's file is used instead (it shows, but cannot be saved: that folder is not the player's)
+// and Message tells what cannot be saved (unless Message already tells the player something).
+// Does nothing for a portable game.
 void PreparePlayerFolders(GameFolders& folders, FolderFiles& files);
 
 }  // namespace pelmora

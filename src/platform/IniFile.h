@@ -47,7 +47,8 @@ std::string GetIniValue(const std::string& path, std::string_view section, std::
 // ReplaceFile, so a crash or a full disk never leaves a half-written settings file. Returns false,
 // with `path` untouched and no temporary file left, when `path` is missing (it is not created),
 // when the key line has no GBK form for a GBK file, or when ReplaceFile refuses or fails (a
-// read-only file or folder, a link, a write error). Shows nothing: the caller decides what to
+// read-only file or folder, a link, a write error), or when `path` is no text the reader can read
+// (IsSettingsText: a file in UTF-16, say), which stays as it is. Shows nothing: the caller decides what to
 // tell the player.
 [[nodiscard]] bool SetIniValue(const std::string& path, const std::string& tempPath, std::string_view section,
                                std::string_view key, std::string_view valueText);

@@ -127,6 +127,8 @@ bool SetIniValues(const std::string& path, const std::string& tempPath, std::str
   // A missing settings file is not created: a save must not invent a file without the rest of
   // the settings.
   std::optional<std::string> text = ReadFileBytes(path);
+  // Lines split at a byte would cut through the characters of such a file.
+  if (text && !IsSettingsText(*text)) return false;
   for (const IniSetting& setting : settings) {
     if (text) text = EditText(*text, section, setting);
   }

@@ -189,4 +189,10 @@ std::string DecodeSettingsText(std::string_view bytes) {
   return IsValidUtf8(bytes) ? std::string(bytes) : GbkToUtf8(bytes);
 }
 
+bool IsSettingsText(std::string_view bytes) {
+  if (bytes.find('\0') != std::string_view::npos) return false;
+  // GBK has no U+FFFD of its own, so one in the decoded text marks bytes that are not GBK.
+  return IsValidUtf8(bytes) || GbkToUtf8(bytes).find("\xEF\xBF\xBD") == std::string::npos;
+}
+
 }  // namespace pelmora

@@ -162,6 +162,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   std::string scoreDigits_;  // what the score picture shows; empty: its start picture
   Snow snow_;
   PXBList pxb_{};
+  bool settingsKept_ = false;  // the settings file is no text: it is never written
   bool setLoaded_ = false;  // some picture set's pieces and background are in the store
   bool paused_ = false;
   Surface pausePicture_;    // shown on the field while paused

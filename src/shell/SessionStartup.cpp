@@ -14,6 +14,8 @@ bool Session::StartUp() {
   StartupSettings read = ReadStartupSettings(SettingsFile(where_.SettingsToRead), where_.GameFolder, io_.dialogs);
   settings_ = read.User;
   sets_ = std::move(read.Sets);
+  settingsKept_ = !read.FileIsText;
+  if (settingsKept_) io_.view.TellFileProblem(FileProblem::SettingsNotText, where_.SettingsToRead);
   for (const PictureSet& set : sets_) io_.view.AddPictureSet(set.Name);
 
   // The music list is read before the music switch is set, so that music already plays on the
@@ -66,8 +68,9 @@ void Session::Shutdown() {
   game_.State = GameState::Pause;  // no further frame runs, whatever happens next
   io_.loop.Stop();
   io_.timer.StopCountdown();
-  // Without a folder for them (told at start-up already) the settings have nowhere to go.
-  if (!where_.SettingsToSave.empty() && !WriteUserSettings(SettingsFile(where_.SettingsToSave), settings_)) {
+  // Without a folder for them, or in a file the game cannot read (both told at start-up already),
+  // the settings have nowhere to go.
+  if (!where_.SettingsToSave.empty() && !settingsKept_ && !WriteUserSettings(SettingsFile(where_.SettingsToSave), settings_)) {
     io_.dialogs.Message(Text(QT_TRANSLATE_NOOP("Pelmora", "游戏设置无法保存到 %1。\n下次启动时将使用原来的设置。"),
                              {where_.SettingsToSave}),
                         kAppTitle, Buttons::Ok, Icon::Exclamation);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <span>
 
+#include "platform/FileBytes.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
@@ -10,6 +12,8 @@
 #include "game/GameFiles.h"
 
 namespace pelmora {
+
+namespace fs = std::filesystem;
 
 SettingsFile::SettingsFile(std::string path)
     : Path(std::move(path)), TempPath(std::filesystem::path(Path).replace_filename(files::kSettingsTemp).string()) {}
@@ -58,6 +62,21 @@ void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s
   s.MediaMax = std::clamp<std::int16_t>(s.MediaMax, 0, 100);
 }
 
+// A settings file as the game ships it, holding `user`: the picture-set list must be there too,
+// or the next start would ask for it. GBK, as shipped; UTF-8, which the reader takes as well, on
+// a system without a GBK encoder.
+std::string NewSettingsText(std::span<const IniSetting> user) {
+  std::string text = "[UserSet]\r\n";
+  for (const IniSetting& s : user) text += s.Key + "=" + s.Value + "\r\n";
+  const std::vector<PictureSet> sets = ShippedPictureSets("");
+  text += "[GameMenu]\r\nMenu=" + std::to_string(sets.size()) + "\r\n";
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    const std::string n = std::to_string(i + 1);
+    text += "MenuName" + n + "=" + sets[i].Name + "\r\nMenuPath" + n + "=" + sets[i].Path + "\r\n";
+  }
+  return Utf8ToGbk(text).value_or(text);
+}
+
 // Nothing but spaces and tabs, or nothing at all: what the reader gives for a missing key.
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
@@ -87,6 +106,11 @@ StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string&
   RemoveStaleTempFile(file.TempPath);
   StartupSettings result;
   result.User = ShippedUserSettings();
+  if (const auto bytes = ReadFileBytes(file.Path); bytes && !IsSettingsText(*bytes)) {
+    result.Sets = ShippedPictureSets(gameFolder);
+    result.FileIsText = false;
+    return result;
+  }
   ReadUserSettings(file.Path, dialogs, result.User);
   result.Sets = ReadPictureSets(file.Path, gameFolder, dialogs);
   const int count = static_cast<int>(result.Sets.size());
@@ -101,6 +125,9 @@ bool WriteUserSettings(const SettingsFile& file, const UserSettings& user) {
       {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
       {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
   };
+  std::error_code ec;
+  if (fs::symlink_status(file.Path, ec).type() == fs::file_type::not_found)
+    return ReplaceFile(file.Path, file.TempPath, NewSettingsText(values));
   return SetIniValues(file.Path, file.TempPath, "UserSet", values);
 }
 

@@ -25,9 +25,9 @@ struct FakeHost : LeaderboardHost {
   std::vector<bool> saveResults;
 
   std::string Today() override { return today; }
-  bool Save(const PXBList& list) override {
+  bool Store(const PXBEntry& entry, PXBList& list) override {
+    const bool ok = path.empty() ? (InsertPXBEntry(list, entry), true) : AddPXBEntry(path, entry, list);
     saved.push_back(list);
-    const bool ok = path.empty() || SavePXB(path, list);
     saveResults.push_back(ok);
     return ok;
   }

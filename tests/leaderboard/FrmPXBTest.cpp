@@ -216,8 +216,10 @@ TEST_F(FrmPXBTest, HostSavesToTheDataDatItIsGiven) {
   ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("player")));
   const std::string pxbPath = (folder.Path() + QStringLiteral("/player/data.dat")).toStdString();
   QtLeaderboardHost host(&owner, folder.Path(), pxbPath);
-  ASSERT_TRUE(host.Save(ThreeRows()));
-  EXPECT_EQ(LoadPXB(pxbPath), ThreeRows());
+  PXBList list;
+  ASSERT_TRUE(host.Store({"甲", 5, "d"}, list));
+  EXPECT_EQ(list[0], (PXBEntry{"甲", 5, "d"}));
+  EXPECT_EQ(LoadPXB(pxbPath), list);
   EXPECT_FALSE(QFile::exists(folder.Path() + QStringLiteral("/data.dat")));
   EXPECT_FALSE(host.Today().empty());
 }

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <string>
 
 #include "leaderboard/PxbStore.h"
+#include "platform/FileLock.h"
 #include "support/TempFolder.h"
 #include "platform/TextCodec.h"
 
@@ -352,6 +355,31 @@ TEST(PxbFile, SaveKeepsTheModeOfAWritableFileAndRefusesAReadOnlyOne) {
 TEST(PxbFile, SaveIntoAMissingFolderFails) {
   TempFolder folder;
   EXPECT_FALSE(SavePXB(folder.File("gone/data.dat"), ThreeChineseRows()));
+}
+
+// Two copies of the game on one folder read the same rows at their start, then each enters a
+// record: the file ends with both (the earlier of equal scores above), and each table follows it.
+TEST(PxbTwoCopies, EachRecordGoesIntoTheFileAsItIsNowUnderALockBesideIt) {
+  TempFolder folder;
+  const std::string path = folder.File("data.dat");
+  const PXBList two{{{"甲", 300, "d1"}, {"丙", 100, "d3"}}};
+  WriteBytes(path, EncodePXB(two));
+  PXBList a = LoadPXB(path), b = LoadPXB(path);
+  ASSERT_TRUE(AddPXBEntry(path, {"Alpha", 150, "d"}, a));
+  ASSERT_TRUE(AddPXBEntry(path, {"Bravo", 150, "d"}, b));
+  const PXBList want{{two[0], {"Alpha", 150, "d"}, {"Bravo", 150, "d"}, two[1]}};
+  EXPECT_EQ(Hex(ReadBytes(path)), Hex(EncodePXB(want)));
+  EXPECT_EQ(b, want);
+  {
+    const FileLock held(folder.File("data.dat.lock"));
+    const int other = ::open(folder.File("data.dat.lock").c_str(), O_RDONLY);
+    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0) << "a second open of the lock file took it too";
+    ::close(other);
+  }
+  fs::remove(path);
+  fs::create_directory(path);  // no table to merge into: the copy's own rows stand in
+  EXPECT_FALSE(AddPXBEntry(path, {"Charlie", 999, "d"}, b));
+  EXPECT_EQ(b[2].Name, "Alpha");
 }
 
 }  // namespace

@@ -174,9 +174,10 @@ TEST(GameFolders, WithoutAHomeThePlayerIsToldWhatCannotBeSaved) {
   EXPECT_EQ(Filled(f.Message), "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。");
 }
 
-TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlayers) {
+TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndScoresAndLaterStartsKeepThePlayers) {
   FakeFiles files;
   files.Game("/usr/share/games/pelmora", false);
+  files.files["/usr/share/games/pelmora/data.dat"] = "scores of a read-only portable folder";
   files.Dir("/home/p");
   FakeEnv env{{{"HOME", "/home/p"}}};
 
@@ -185,13 +186,16 @@ TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlay
   EXPECT_EQ(Filled(first.Message), "");
   EXPECT_EQ(first.SettingsToRead, "/home/p/.config/pelmora/VornPGame.ini");
   EXPECT_EQ(files.files.at(first.SettingsToSave), FakeFiles::kShipped);
-  EXPECT_TRUE(files.IsDirectory("/home/p/.local/share/pelmora")) << "data.dat needs its folder to be saved";
+  EXPECT_EQ(first.LeaderboardFile, "/home/p/.local/share/pelmora/data.dat");
+  EXPECT_EQ(files.files.at(first.LeaderboardFile), "scores of a read-only portable folder");
 
   files.files[first.SettingsToSave] = "GameMode=3\r\n";
+  files.files[first.LeaderboardFile] = "mine";
   GameFolders second = ChooseGameFolders("/usr/games", files, env);
   PreparePlayerFolders(second, files);
   EXPECT_EQ(files.files.at(second.SettingsToSave), "GameMode=3\r\n");
   EXPECT_EQ(second.SettingsToRead, second.SettingsToSave);
+  EXPECT_EQ(files.files.at(second.LeaderboardFile), "mine");
   EXPECT_EQ(Filled(second.Message), "");
 }
 

@@ -51,6 +51,8 @@ struct FakeView : MainView {
     ++closed;
     session->Shutdown();
   }
+  std::vector<std::pair<FileProblem, std::string>> problems;
+  void TellFileProblem(FileProblem problem, const std::string& path) override { problems.emplace_back(problem, path); }
 };
 
 struct FakeLoop : FrameLoop {

@@ -191,6 +191,33 @@ TEST_F(SessionFlow, ALostGameHandsItsScoreToTheLeaderboard) {
   EXPECT_FALSE(loop.running);
 }
 
+// ---- A settings file that is missing, or no text ----
+
+TEST_F(SessionTest, AMissingSettingsFileIsMadeAtExitAsShippedAndTheNextStartAsksNothing) {
+  const std::string shipped = ReadBytes((folder.Path() / "VornPGame.ini").string());
+  fs::remove(folder.Path() / "VornPGame.ini");
+  ASSERT_TRUE(Start());
+  session->Shutdown();
+  EXPECT_EQ(ReadBytes((folder.Path() / "VornPGame.ini").string()), shipped);
+  dialogs.messages.clear();
+  ASSERT_TRUE(Start());
+  EXPECT_THAT(dialogs.Captions(), ElementsAre());
+}
+
+TEST_F(SessionTest, ASettingsFileInUtf16IsToldOnceAndLeftByteForByteAfterAGameAndAnExit) {
+  const std::string path = (folder.Path() / "VornPGame.ini").string();
+  std::string utf16 = "\xFF\xFE";  // as a Windows editor saves it
+  for (const char c : std::string("[UserSet]\r\nMediaON=False\r\n")) utf16 += std::string{c, '\0'};
+  WriteBytes(path, utf16);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(view.problems, (std::vector{std::pair{FileProblem::SettingsNotText, path}}));
+  session->NewGameCommand();
+  dialogs.answers = {Answer::Ok};
+  session->ExitCommand();
+  EXPECT_EQ(ReadBytes(path), utf16);
+  EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏进行中,真的要退出吗?"));
+}
+
 // ---- Pause and the keys ----
 
 class Paused : public SessionFlow {

@@ -141,7 +141,10 @@ struct FakeHost : LeaderboardHost {
   int shown = 0;
   PXBList lastShown{};
   std::string Today() override { return "2026/12/7"; }
-  bool Save(const PXBList&) override { return true; }
+  bool Store(const PXBEntry& entry, PXBList& list) override {
+    InsertPXBEntry(list, entry);
+    return true;
+  }
   void ShowLeaderboard(const PXBList& list) override {
     ++shown;
     lastShown = list;

@@ -1,15 +1,24 @@
 #include "platform/qt/QtPictures.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <cstring>
 
+#include "platform/FileBytes.h"
 #include "platform/qt/QtLanguage.h"
 
 namespace pelmora {
 
 std::optional<Surface> QtPictureLoader::Load(const std::string& path) {
+  const std::string file = LocalFile(path);  // in English, the picture's twin when it has one
+  const std::optional<std::string> bytes = ReadFileBytes(file);
+  if (!bytes || !IsWholePicture(*bytes)) return std::nullopt;
+  // The format from the name first, as a load from the file would take it.
+  const QByteArray format = QFileInfo(QString::fromStdString(file)).suffix().toLatin1();
   QImage image;
-  if (!image.load(QString::fromStdString(LocalFile(path))) || image.isNull()) return std::nullopt;
+  const auto data = reinterpret_cast<const uchar*>(bytes->data());
+  const int size = static_cast<int>(bytes->size());
+  if (!image.loadFromData(data, size, format.constData()) && !image.loadFromData(data, size)) return std::nullopt;
   return ToSurface(image);
 }
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "leaderboard/qt/QtLeaderboardHost.h"
+#include "platform/AppInfo.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPictures.h"
@@ -139,5 +140,24 @@ void GameShell::SetSoundSwitch(bool on) { frm_->CheckSoundON()->setChecked(on); 
 void GameShell::AddPictureSet(const std::string& name) { menu_->AddPictureSet(QString::fromStdString(name)); }
 
 void GameShell::Close() { frm_->close(); }
+
+namespace {
+
+// What the player reads about each problem with a file of theirs.
+Text FileProblemText(FileProblem problem, const std::string& path) {
+  switch (problem) {
+    case FileProblem::SettingsNotText:
+      return Text(QT_TRANSLATE_NOOP("Pelmora", "设置文件 %1 不是游戏能读的文字（应为 GBK 或 UTF-8）。\n"
+                                               "这次使用默认设置；退出时不会改动这个文件。"),
+                  {path});
+  }
+  return Text();
+}
+
+}  // namespace
+
+void GameShell::TellFileProblem(FileProblem problem, const std::string& path) {
+  io_.dialogs.Message(FileProblemText(problem, path), kAppTitle, Buttons::Ok, Icon::Exclamation);
+}
 
 }  // namespace pelmora

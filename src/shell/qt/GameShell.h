@@ -62,6 +62,7 @@ class GameShell final : public QObject, MainView {
   void SetSoundSwitch(bool on) override;
   void AddPictureSet(const std::string& name) override;
   void Close() override;
+  void TellFileProblem(FileProblem problem, const std::string& path) override;
 
   void ConnectWindow();
   bool FrameMayRun() const;
