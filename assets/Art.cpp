@@ -4,14 +4,27 @@
 #include <QFontInfo>
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace pelmora::assets {
 
 namespace {
+
 constexpr const char* kCjkFamily = "WenQuanYi Micro Hei";
+constexpr const char* kLatinFamily = "Lato";
+
+QFont FontOf(const char* family, double pixels, int weight) {
+  QFont font(family);
+  font.setPixelSize(static_cast<int>(pixels + 0.5));
+  font.setWeight(static_cast<QFont::Weight>(weight));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
 }
+
+}  // namespace
 
 QImage Canvas(int w, int h, int scale) {
   QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
@@ -72,20 +85,46 @@ QColor WithAlpha(QColor c, int alpha) {
   return c;
 }
 
-QFont UiFont(double pixels, int weight) {
-  QFont font(kCjkFamily);
-  font.setPixelSize(static_cast<int>(pixels + 0.5));
-  font.setWeight(static_cast<QFont::Weight>(weight));
-  font.setHintingPreference(QFont::PreferNoHinting);
-  font.setStyleStrategy(QFont::PreferAntialias);
+QString Say(Language language, const char* chinese, const char* english) {
+  return QString::fromUtf8(language == Language::Chinese ? chinese : english);
+}
+
+QFont UiFont(double pixels, int weight) { return FontOf(kCjkFamily, pixels, weight); }
+
+QFont TextFont(Language language, double pixels, int weight) {
+  return language == Language::Chinese ? UiFont(pixels, weight) : FontOf(kLatinFamily, pixels, weight);
+}
+
+QString MissingFonts() {
+  const QStringList families = QFontDatabase::families();
+  QStringList missing;
+  if (!families.contains(kCjkFamily)) missing << "fonts-wqy-microhei";
+  if (!families.contains(kLatinFamily)) missing << "fonts-lato";
+  return missing.join(' ');
+}
+
+QFont FittedFont(Language language, const QString& text, double pixels, int weight, double maxWidth) {
+  QFont font = TextFont(language, pixels, weight);
+  // Never below two thirds of the size: a text that needs more must be worded shorter.
+  for (double size = pixels - 1; size >= pixels * 2 / 3; size -= 1) {
+    if (TextPath(text, font, 0, 0).boundingRect().width() <= maxWidth) break;
+    font = TextFont(language, size, weight);
+  }
   return font;
 }
 
-bool UiFontAvailable() { return QFontDatabase::families().contains(kCjkFamily); }
-
 QPainterPath TextPath(const QString& text, const QFont& font, double cx, double cy) {
   QPainterPath path;
-  path.addText(0, 0, font, text);
+  if (!text.contains('\n')) {
+    path.addText(0, 0, font, text);
+  } else {
+    const QStringList lines = text.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      QPainterPath line;
+      line.addText(0, font.pixelSize() * 1.2 * static_cast<double>(i), font, lines[i]);
+      path.addPath(line.translated(-line.boundingRect().center().x(), 0));
+    }
+  }
   const QRectF box = path.boundingRect();
   return path.translated(cx - box.center().x(), cy - box.center().y());
 }

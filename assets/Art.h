@@ -46,13 +46,28 @@ QColor Darker(QColor c, double amount);     // towards black by amount 0..1
 QColor Lighter(QColor c, double amount);    // towards white by amount 0..1
 QColor WithAlpha(QColor c, int alpha);
 
-// The CJK font of every text in the art ("WenQuanYi Micro Hei"), sized in pixels.
+// Every picture with words is drawn once per language: Chinese, the game's own, into the
+// game folder, and its English twin under the same name in "en/".
+enum class Language { Chinese, English };
+
+// The words of a picture in its language (both given as UTF-8).
+QString Say(Language language, const char* chinese, const char* english);
+
+// The CJK font of every Chinese text in the art ("WenQuanYi Micro Hei"), sized in pixels.
 QFont UiFont(double pixels, int weight = QFont::Bold);
-// True when the CJK font is really there; without it Chinese texts would come out as boxes.
-bool UiFontAvailable();
+// The font of a language's texts: UiFont for Chinese, the Latin font "Lato" for English
+// (its real Bold and Black cuts; the CJK font's Latin letters are thin beside them).
+QFont TextFont(Language language, double pixels, int weight = QFont::Bold);
+// The missing fonts' Debian packages, empty when both fonts are there: without them the
+// texts would come out as boxes or in some other font.
+QString MissingFonts();
+// TextFont at the given size, or smaller if needed for the widest line of text to be at most
+// maxWidth wide: English words are longer than Chinese ones and must still fit their place.
+QFont FittedFont(Language language, const QString& text, double pixels, int weight, double maxWidth);
 
 // Text as a path, centred on (cx, cy) by its visual bounds: paths can be outlined, filled
-// with gradients and given shadows, which plain drawText cannot do.
+// with gradients and given shadows, which plain drawText cannot do. Lines joined by '\n' are
+// each centred, 1.2 times the font size apart.
 QPainterPath TextPath(const QString& text, const QFont& font, double cx, double cy);
 
 // Fills a path with a bold outline behind it (the outline is stroked first, twice as wide,

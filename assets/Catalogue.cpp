@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 
+#include <functional>
 #include <utility>
 
 #include "Aim.h"
@@ -7,6 +8,7 @@
 #include "Cues.h"
 #include "Digits.h"
 #include "Fields.h"
+#include "GameOver.h"
 #include "Icons.h"
 #include "Leaderboard.h"
 #include "MainBack.h"
@@ -31,8 +33,21 @@ QString AtScale(const QString& name, int scale) {
   return name.left(dot) + QString("@%1x").arg(scale) + name.mid(dot);
 }
 
+// Chinese first, then its English twin, so that the two sit side by side on the contact sheet.
+constexpr Language kLanguages[] = {Language::Chinese, Language::English};
+
+// Where a picture with words is in a language: the Chinese in its place, the English under the
+// same name in "en/".
+QString In(Language language, const QString& name) { return language == Language::Chinese ? name : "en/" + name; }
+
 void Jpeg(Output& out, const QString& name, int scale, const QImage& image) { out.Jpeg(AtScale(name, scale), image); }
 void Png(Output& out, const QString& name, int scale, const QImage& image) { out.Png(AtScale(name, scale), image); }
+
+// A picture with words, then its English twin: side by side on the contact sheet.
+void Twins(Output& out, void (*write)(Output&, const QString&, int, const QImage&), const QString& name, int scale,
+           const std::function<QImage(Language)>& draw) {
+  for (const Language l : kLanguages) write(out, In(l, name), scale, draw(l));
+}
 
 void Sprite(Output& out, const QString& folder, const QString& name, int scale, const SpritePair& pair) {
   Jpeg(out, folder + name + ".JPG", scale, pair.sheet);
@@ -54,7 +69,7 @@ void PictureSet(Output& out, const QString& folder, PieceStyle style, int scale)
 
 void WriteFixedPictures(Output& out, int scale) {
   const QString images = "images/";
-  Jpeg(out, images + "GameMap.JPG", scale, TitleField(scale));
+  Twins(out, Jpeg, images + "GameMap.JPG", scale, [scale](Language l) { return TitleField(scale, l); });
   Jpeg(out, images + "GameMapM.JPG", scale, FieldMask(scale));
   Sprite(out, images, "RDown", scale, PlayerStrip(PlayerAnimation::Holding, scale));
   Sprite(out, images, "ROver", scale, PlayerStrip(PlayerAnimation::Lost, scale));
@@ -80,16 +95,19 @@ void WriteWindowPictures(Output& out, int scale) {
   const QImage back = MainBackground(scale);
   Png(out, "ui/MainBack.png", scale, back);
   Png(out, "ui/Cursor.png", scale, CursorPicture(scale));
+  Png(out, "ui/Question.png", scale, QuestionPicture(scale));
   const std::pair<ButtonKind, QString> buttons[] = {
       {ButtonKind::NewGame, "NewGame"}, {ButtonKind::Exit, "Exit"}, {ButtonKind::Menu, "Menu"}};
-  for (const auto& [kind, name] : buttons) {
-    Png(out, "ui/" + name + ".png", scale, ButtonPicture(back, kind, false));
-    Png(out, "ui/" + name + "Hover.png", scale, ButtonPicture(back, kind, true));
+  for (const auto& button : buttons) {
+    const ButtonKind kind = button.first;
+    Twins(out, Png, "ui/" + button.second + ".png", scale, [&](Language l) { return ButtonPicture(back, kind, false, l); });
+    Twins(out, Png, "ui/" + button.second + "Hover.png", scale, [&](Language l) { return ButtonPicture(back, kind, true, l); });
   }
   for (int i = 1; i <= 4; ++i) Png(out, QString("ui/Slider%1.png").arg(i), scale, SliderPicture(back, i));
   Png(out, "ui/ScoreStart.png", scale, ScoreStart(scale));
-  Png(out, "ui/PxbBack.png", scale, LeaderboardBackground(scale));
-  Png(out, "ui/Pause.png", scale, PausePicture(scale));
+  Twins(out, Png, "ui/PxbBack.png", scale, [scale](Language l) { return LeaderboardBackground(scale, l); });
+  Twins(out, Png, "ui/Pause.png", scale, [scale](Language l) { return PausePicture(scale, l); });
+  Twins(out, Png, "ui/GameOver.png", scale, [scale](Language l) { return GameOverPicture(scale, l); });
 }
 
 void WriteIcons(Output& out) {
@@ -111,6 +129,7 @@ void WriteMusic(Output& out) {
 
 void WriteTexts(Output& out, bool keepSettings) {
   out.Bytes("Help.txt", HelpText());
+  out.Bytes("en/Help.txt", EnglishHelpText());
   // The flakes' sizes are in game pixels at every scale.
   out.Bytes("pics/winter/Snow.ini", SnowIni());
   // The game writes the player's choices back into this file: a rebuild keeps them.

@@ -15,13 +15,13 @@ struct ButtonLook {
   QColor light, deep;
 };
 
-ButtonLook LookOf(ButtonKind kind) {
+ButtonLook LookOf(ButtonKind kind, Language language) {
   switch (kind) {
-    case ButtonKind::NewGame: return {QStringLiteral("新游戏"), QColor(130, 226, 120), QColor(36, 150, 70)};
-    case ButtonKind::Exit: return {QStringLiteral("退出游戏"), QColor(255, 150, 130), QColor(210, 60, 60)};
+    case ButtonKind::NewGame: return {Say(language, "新游戏", "New Game"), QColor(130, 226, 120), QColor(36, 150, 70)};
+    case ButtonKind::Exit: return {Say(language, "退出游戏", "Exit"), QColor(255, 150, 130), QColor(210, 60, 60)};
     case ButtonKind::Menu: break;
   }
-  return {QStringLiteral("游戏菜单"), QColor(160, 170, 255), QColor(86, 92, 214)};
+  return {Say(language, "游戏菜单", "Menu"), QColor(160, 170, 255), QColor(86, 92, 214)};
 }
 
 layout::Rect PlaceOf(ButtonKind kind) {
@@ -67,13 +67,13 @@ void DrawSymbol(QPainter& p, ButtonKind kind, QPointF c) {
 
 }  // namespace
 
-QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover) {
+QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover, Language language) {
   const layout::Rect at = PlaceOf(kind);
   const QRect place = ToQRect(at);
   QImage img = Underlay(background, at);
   QPainter p(&img);
   Smooth(p);
-  const ButtonLook look = LookOf(kind);
+  const ButtonLook look = LookOf(kind, language);
   const QRectF pill(3, 3, place.width() - 6, place.height() - 7);
   if (hover) {
     // The highlighted look glows: a golden halo, a brighter body, a sparkle.
@@ -97,7 +97,8 @@ QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover) {
   p.setBrush(QColor(255, 255, 255, hover ? 120 : 80));
   p.drawRoundedRect(QRectF(pill.left() + 10, pill.top() + 3, pill.width() - 20, pill.height() * 0.38), 10, 10);
 
-  const QFont font = UiFont(21);
+  // The symbol takes the pill's left 36 pixels; the caption the rest.
+  const QFont font = FittedFont(language, look.text, 21, QFont::Bold, pill.width() - 52);
   const QPainterPath caption = TextPath(look.text, font, pill.center().x() + 12, pill.center().y() + 0.5);
   DrawSymbol(p, kind, QPointF(caption.boundingRect().left() - 17, pill.center().y()));
   p.setPen(QPen(QColor(40, 24, 60, hover ? 200 : 160), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

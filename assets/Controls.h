@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QString>
 
+#include "Art.h"
+
 namespace pelmora::assets {
 
 enum class ButtonKind { NewGame, Exit, Menu };
 
-// 159 x 47; hover = the highlighted look (brighter, glowing rim).
-QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover);
+// 159 x 47; hover = the highlighted look (brighter, glowing rim); the caption in language.
+QImage ButtonPicture(const QImage& background, ButtonKind kind, bool hover, Language language);
 // 39 x 90, the knob at position 1..4 (centres at y 11, 34, 57, 79, matching the click zones).
 QImage SliderPicture(const QImage& background, int position);
 

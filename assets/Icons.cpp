@@ -56,4 +56,20 @@ QImage CursorPicture(int scale) {
   return img;
 }
 
+QImage QuestionPicture(int scale) {
+  QImage img = Canvas(32, 32, scale);
+  QPainter p(&img);
+  Smooth(p);
+  QLinearGradient g(0, 2, 0, 30);
+  g.setColorAt(0, QColor(122, 150, 255));
+  g.setColorAt(1, QColor(60, 72, 200));
+  p.setPen(QPen(QColor(40, 36, 120), 1.5));
+  p.setBrush(g);
+  p.drawEllipse(QRectF(2, 2, 28, 28));
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawPath(TextPath(QStringLiteral("?"), UiFont(22, QFont::Black), 16, 16.5));
+  return img;
+}
+
 }  // namespace pelmora::assets

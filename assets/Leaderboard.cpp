@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "Art.h"
 #include "Geometry.h"
 
@@ -37,9 +39,9 @@ void DrawCup(QPainter& p, QPointF c, double s) {
 
 }  // namespace
 
-QImage LeaderboardBackground(int scale) {
-  // One pixel short of the window in each direction, as the window expects.
-  constexpr int w = layout::kBoardWidth - 1, h = layout::kBoardHeight - 1;
+QImage LeaderboardBackground(int scale, Language language) {
+  // The whole window: a picture short of it would leave a strip of the window colour.
+  constexpr int w = layout::kBoardWidth, h = layout::kBoardHeight;
   QImage img = Opaque(w, h, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
@@ -53,19 +55,21 @@ QImage LeaderboardBackground(int scale) {
   p.setPen(QPen(QColor(255, 210, 110, 110), 1));
   p.drawRoundedRect(QRectF(6, 6, w - 12, h - 12), 7, 7);
 
-  // Title.
-  const QPainterPath title = TextPath(QStringLiteral("排行榜"), UiFont(28, QFont::Black), w / 2.0, 28);
+  // Title, between two cups that stand clear of it however long the word.
+  const QPainterPath title = TextPath(Say(language, "排行榜", "Leaderboard"), TextFont(language, 28, QFont::Black), w / 2.0, 28);
   OutlinedFill(p, title, QColor(255, 222, 110), QColor(90, 40, 20), 2.2);
-  DrawCup(p, QPointF(w / 2.0 - 72, 28), 1.2);
-  DrawCup(p, QPointF(w / 2.0 + 72, 28), 1.2);
-  Sparkle(p, QPointF(w / 2.0 - 100, 18), 4, QColor(255, 240, 180));
-  Sparkle(p, QPointF(w / 2.0 + 100, 38), 4, QColor(255, 240, 180));
+  const double cup = std::max(72.0, title.boundingRect().width() / 2 + 24);
+  DrawCup(p, QPointF(w / 2.0 - cup, 28), 1.2);
+  DrawCup(p, QPointF(w / 2.0 + cup, 28), 1.2);
+  Sparkle(p, QPointF(w / 2.0 - cup - 28, 18), 4, QColor(255, 240, 180));
+  Sparkle(p, QPointF(w / 2.0 + cup + 28, 38), 4, QColor(255, 240, 180));
 
   // Column heads over the four columns of labels.
-  p.setFont(UiFont(12));
+  p.setFont(TextFont(language, 12));
   p.setPen(QColor(255, 236, 200));
-  const char* const heads[] = {"名次", "玩家", "分数", "日期"};
-  for (int i = 0; i < 4; ++i) p.drawText(QPointF(layout::kBoardColumnX[i], 64), QString::fromUtf8(heads[i]));
+  const QString heads[] = {Say(language, "名次", "Rank"), Say(language, "玩家", "Player"), Say(language, "分数", "Score"),
+                           Say(language, "日期", "Date")};
+  for (int i = 0; i < 4; ++i) p.drawText(QPointF(layout::kBoardColumnX[i], 64), heads[i]);
 
   // The rows' panel: cream, every other row a shade warmer; red text reads well on both.
   const QRectF panel(12, kRowTop - 4, w - 24, kRows * kRowHeight + 8);

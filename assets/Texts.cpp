@@ -45,8 +45,9 @@ const char* const kHelpChinese = R"(Pelmora 游戏帮助
 每得 100 分升一关；每升一关，下降的间隔缩短 0.1 秒。
 
 【游戏结束】
-当静止的图块降到你所站的那一行（场地最下面、标有虚线的一行）时，游戏结束。
-成绩能进入前十名时，可以把它记入排行榜。
+当静止的图块降到你所站的那一行（场地最下面、标有虚线的一行）时，游戏结束，
+场地上会显示 “游戏结束”。成绩能进入前十名时，可以把它记入排行榜。
+按 F2 或点击 “新游戏” 重新开始。
 
 【四种模式】
 在右侧点击模式文字或拖动滑块选择模式，下一局开始时生效：
@@ -65,7 +66,12 @@ const char* const kHelpChinese = R"(Pelmora 游戏帮助
 
 【排行榜】
 排行榜保存前十名的成绩。游戏结束时如果成绩进入前十名，会询问是否保存并请你输入名字。
-随时可以在 “游戏菜单” → “排行榜” 中查看。)";
+随时可以在 “游戏菜单” → “排行榜” 中查看。
+
+【语言】
+游戏使用桌面的语言：中文环境下显示中文，其他语言环境下显示英文。
+“游戏菜单” → “语言 / Language” 可以切换语言；所作的选择保存在 VornPGame.ini 的
+[UserSet] 一节中：Language=zh（中文）或 Language=en（英文）。)";
 
 const char* const kHelpEnglish = R"(Pelmora - How to play
 =====================
@@ -99,7 +105,7 @@ KEYBOARD
 - F1: open this help.
 
 PAUSE
-P, Pause or Esc pauses a running game, and the field shows "暂停" (paused). Press one of
+P, Pause or Esc pauses a running game, and the field shows %1. Press one of
 these keys again, or click the paused field, to play on. The game also pauses by itself
 when its window loses the focus or is minimised, and waits until you ask it to go on.
 
@@ -110,8 +116,9 @@ the top. Every 100 points you reach the next level, and each level makes the des
 
 GAME OVER
 The game is over when a resting piece reaches your row (the bottom row of the field,
-marked with a dashed line). A score good enough for the top ten can go on the
-leaderboard.
+marked with a dashed line); then the field shows %2.
+A score good enough for the top ten can go on the leaderboard.
+Press F2 or click %3 to play again.
 
 FOUR MODES
 Choose a mode on the right, by clicking its name or dragging the slider. It applies from
@@ -122,28 +129,52 @@ the next new game on:
 4: extreme   - 9 rows
 
 PICTURE SETS
-"游戏菜单" (game menu) -> "选择游戏图片" (choose pictures) switches between the sets
-"宝石" (gems), "花园" (garden) and "冬雪" (winter snow), at any time, even during a game.
-The winter set brings falling snow.
+%4 -> %5
+switches between the sets %6, %7 and %8,
+at any time, even during a game. The winter set brings falling snow.
 
 MUSIC AND SOUND
-The check boxes "音乐" (music) and "音效" (sound effects) at the lower right switch the
-background music and the sound effects on and off. These switches, the mode and the
-picture set are saved when you leave the game.
+The check boxes %9 and %10 at the lower right
+switch the background music and the sound effects on and off. These switches, the mode
+and the picture set are saved when you leave the game.
 
 LEADERBOARD
 The leaderboard keeps the ten best scores. When a game ends with a score for the top ten,
-you are asked whether to store it and for your name. See it any time under "游戏菜单" ->
-"排行榜" (leaderboard).)";
+you are asked whether to store it and for your name. See it any time under %4 ->
+%11.
+
+LANGUAGE
+The game speaks the desktop's language: Chinese on a Chinese desktop, English on any other.
+%4 -> "语言 / Language" switches between the two.
+The choice is kept in VornPGame.ini, in the section [UserSet], as Language=zh (Chinese)
+or Language=en (English).)";
+
+// The names of what the player sees on the screen, in the order %1..%11 of the English help:
+// for the Chinese game each quoted as shown, with its meaning; for the English game as shown.
+const char* const kChineseNames[] = {
+    R"("暂停" (paused))",         R"("游戏结束" (game over))", R"("新游戏" (new game))", R"("游戏菜单" (game menu))",
+    R"("选择游戏图片" (choose pictures))", R"("宝石" (gems))", R"("花园" (garden))", R"("冬雪" (winter snow))",
+    R"("音乐" (music))",           R"("音效" (sound effects))", R"("排行榜" (leaderboard))"};
+const char* const kEnglishNames[] = {R"("Paused")", R"("Game Over")", R"("New Game")", R"("Menu")",
+                                     R"("Choose pictures")", R"("Gems")", R"("Garden")", R"("Winter")",
+                                     R"("Music")", R"("Sound")", R"("Leaderboard")"};
+
+// The English help with the screen's names filled in.
+QString English(const char* const (&names)[11]) {
+  QString text = QString::fromUtf8(kHelpEnglish);
+  // Backwards, so that %1 does not take the front of %10 and %11.
+  for (int i = 11; i >= 1; --i) text.replace(QString("%%1").arg(i), QString::fromUtf8(names[i - 1]));
+  return text;
+}
 
 }  // namespace
 
 QByteArray HelpText() {
   const QString chinese = QString::fromUtf8(kHelpChinese);
-  const QString english = QString::fromUtf8(kHelpEnglish);
-  const QStringList lines = (chinese + "\n\n\n" + english).split('\n');
-  return CrLf(lines).toUtf8();
+  return CrLf((chinese + "\n\n\n" + English(kChineseNames)).split('\n')).toUtf8();
 }
+
+QByteArray EnglishHelpText() { return CrLf(English(kEnglishNames).split('\n')).toUtf8(); }
 
 QByteArray ShippedSettings() {
   const QString text = CrLf({

@@ -1,5 +1,7 @@
 #include "Title.h"
 
+#include <algorithm>
+
 #include "Art.h"
 #include "Dice.h"
 #include "Fields.h"
@@ -10,7 +12,7 @@
 
 namespace pelmora::assets {
 
-QImage TitleField(int scale) {
+QImage TitleField(int scale, Language language) {
   QImage img = Opaque(kFieldW, kFieldH, Qt::black, scale);
   QPainter p(&img);
   Smooth(p);
@@ -23,16 +25,19 @@ QImage TitleField(int scale) {
     for (int c = 0; c < kColumns; ++c)
       if (rows[r][c]) DrawPiece(p, PieceStyle::Gems, rows[r][c], QPointF(layout::CellX(c), layout::CellY(r)));
   DrawLogo(p, QPointF(kFieldW / 2.0, 178), 60);
-  p.setFont(UiFont(15, QFont::Normal));
+  const QString rule = Say(language, "拉下 · 抛上 · 凑齐三个就消除", "Pull down · Throw up · Three of a kind vanish");
+  p.setFont(FittedFont(language, rule, 15, QFont::Normal, kFieldW - 24));
   p.setPen(QColor(255, 240, 250));
-  p.drawText(QRectF(0, 214, kFieldW, 24), Qt::AlignCenter, QStringLiteral("拉下 · 抛上 · 凑齐三个就消除"));
+  p.drawText(QRectF(0, 214, kFieldW, 24), Qt::AlignCenter, rule);
 
-  // The hint on a soft pill.
-  const QRectF pill(kFieldW / 2.0 - 122, 262, 244, 44);
+  // The hint on a soft pill, as wide as its words need (at least 244).
+  const QPainterPath hint =
+      TextPath(Say(language, "点击「新游戏」开始", "Click New Game to start"), TextFont(language, 21), kFieldW / 2.0, 284);
+  const double w = std::max(244.0, hint.boundingRect().width() + 44);
+  const QRectF pill(kFieldW / 2.0 - w / 2, 262, w, 44);
   p.setPen(QPen(QColor(120, 60, 140), 2));
   p.setBrush(QColor(255, 250, 240, 235));
   p.drawRoundedRect(pill, 22, 22);
-  const QPainterPath hint = TextPath(QStringLiteral("点击「新游戏」开始"), UiFont(21), pill.center().x(), pill.center().y());
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(150, 40, 90));
   p.drawPath(hint);

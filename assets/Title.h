@@ -4,8 +4,10 @@
 
 #include <QImage>
 
+#include "Art.h"
+
 namespace pelmora::assets {
 
-QImage TitleField(int scale);  // the field's size
+QImage TitleField(int scale, Language language);  // the field's size
 
 }  // namespace pelmora::assets

@@ -48,8 +48,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pelmora_assets <out-dir> [--contact-sheet <png>] [--keep-settings]\n");
     return 2;
   }
-  if (!pelmora::assets::UiFontAvailable()) {
-    std::fprintf(stderr, "pelmora_assets: the font \"WenQuanYi Micro Hei\" is missing (Debian: fonts-wqy-microhei)\n");
+  if (const QString missing = pelmora::assets::MissingFonts(); !missing.isEmpty()) {
+    std::fprintf(stderr, "pelmora_assets: fonts are missing (Debian: %s)\n", qPrintable(missing));
     return 1;
   }
 

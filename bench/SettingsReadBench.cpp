@@ -21,11 +21,11 @@ namespace {
 
 struct NoDialogs : pelmora::Dialogs {
   int shown = 0;
-  pelmora::Answer Message(const std::string&, const std::string&, pelmora::Buttons, pelmora::Icon) override {
+  pelmora::Answer Message(const pelmora::Text&, const pelmora::Text&, pelmora::Buttons, pelmora::Icon) override {
     ++shown;
     return pelmora::Answer::Abort;
   }
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+  std::optional<std::string> Input(const pelmora::Text&, const pelmora::Text&, const std::string&, int) override {
     return std::nullopt;
   }
   void SaveFailed(pelmora::StoredFile, const pelmora::SaveError&) override {}

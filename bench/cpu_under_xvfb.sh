@@ -1,25 +1,53 @@
 #!/usr/bin/env bash
-# CPU used by the real game under Xvfb during some seconds of play (30 unless given): a new
-# game, then a press on a random column every second. Reads the game's own CPU time from /proc.
+# CPU used by the real game under Xvfb at the device scales 1, 1.5 and 2, each with music (and
+# sound effects) on and off: for each, a new game, then a press on a random column every second
+# for some seconds of play (60 unless given). What counts is the game's own CPU time, user and
+# system, read from /proc/<pid>/stat before and after the play, as a share of one core: other
+# load on the machine does not count (it only stretches the wall time a little).
 # Usage: bench/cpu_under_xvfb.sh <game folder> [seconds]
-# With QT_SCALE_FACTOR=2 in the environment the game runs at device scale 2.
 GAME_DIR=$(cd "$1" && pwd)
 OUT_DIR=$(mktemp -d)
 source "$(dirname "$0")/../tests/e2e/lib.sh"
-UI_SCALE=${QT_SCALE_FACTOR:-1}
+PLAY_SECONDS=${2:-60}
 make_game_copy
 start_x 1600x1300
-start_game
-wait_main_window
-click 535 150
-sleep 1
-ticks() { awk '{print $14 + $15}' "/proc/$LAST_PID/stat"; }
 hz=$(getconf CLK_TCK)
-before=$(ticks)
-PLAY_SECONDS=${2:-30}
-for _ in $(seq "$PLAY_SECONDS"); do
-  click "$(column_x $((RANDOM % 10)))" 300 $((RANDOM % 2 == 0 ? 1 : 3))
-  sleep 0.9
+ticks() { awk '{print $14 + $15}' "/proc/$LAST_PID/stat"; }
+
+# A click at a point of the window's client area given in its logical pixels, at any scale.
+click_scaled() {
+  xdotool mousemove "$(awk -v o="$WX" -v p="$1" -v s="$UI_SCALE" 'BEGIN { print int(o + p * s) }')" \
+    "$(awk -v o="$WY" -v p="$2" -v s="$UI_SCALE" 'BEGIN { print int(o + p * s) }')"
+  sleep 0.1
+  xdotool click "${3:-1}"
+}
+
+# Plays at scale $1 with music True or False ($2); prints the game's share of a core in percent.
+measure() {
+  write_settings "[UserSet]" "MediaON=$2" "MediaMax=60" "SoundON=$2" "SoundMax=80" "GameMode=2" "GameMain=1" \
+    "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" 'MenuPath2=\pics\garden\' \
+    "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
+  UI_SCALE=$1
+  QT_SCALE_FACTOR=$1 start_game
+  wait_main_window
+  click_scaled 535 150  # new game
+  sleep 1
+  local before after
+  before=$(ticks)
+  for _ in $(seq "$PLAY_SECONDS"); do
+    click_scaled "$(column_x $((RANDOM % 10)))" 300 $((RANDOM % 2 == 0 ? 1 : 3))
+    sleep 0.9
+  done
+  after=$(ticks)
+  kill -9 "$LAST_PID"
+  wait_gone '^Pelmora2\.0\.0$'
+  awk -v t=$((after - before)) -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'
+}
+
+echo "game CPU over $PLAY_SECONDS s of play, % of one core"
+printf '%-6s %-6s %s\n' scale music CPU
+for scale in 1 1.5 2; do
+  for music in True False; do
+    printf '%-6s %-6s %s\n' "$scale" "$([ $music = True ] && echo on || echo off)" "$(measure "$scale" "$music")"
+  done
 done
-after=$(ticks)
-echo "game CPU over $PLAY_SECONDS s of play: $(( (after - before) * 1000 / hz )) ms = $(awk "BEGIN {printf \"%.2f\", ($after - $before) * 100 / $hz / $PLAY_SECONDS}") % of one core"

@@ -110,7 +110,9 @@ class QuietDialogs final : public Dialogs {
   int keysMissing = 0;
   int Boxes() const { return fileErrors + keysMissing; }
 
-  Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) override {
+  Answer Message(const Text& said, const Text& titled, Buttons buttons, Icon icon) override {
+    const std::string text = Filled(said);
+    const std::string caption = Filled(titled);
     if (text == "在文件中没有找到所要查找的字段" && caption == "错误信息" && buttons == Buttons::AbortRetryIgnore &&
         icon == Icon::None) {
       ++keysMissing;
@@ -122,8 +124,8 @@ class QuietDialogs final : public Dialogs {
     }
     Fail("unexpected message box " + Quoted(caption) + ": " + Quoted(text));
   }
-  std::optional<std::string> Input(const std::string& prompt, const std::string&, const std::string&) override {
-    Fail("unexpected input box " + Quoted(prompt));
+  std::optional<std::string> Input(const Text& prompt, const Text&, const std::string&, int) override {
+    Fail("unexpected input box " + Quoted(Filled(prompt)));
   }
   void SaveFailed(StoredFile, const SaveError& why) override { Fail("unexpected save failure " + Quoted(why.Path)); }
 };

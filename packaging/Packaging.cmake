@@ -31,18 +31,18 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmora)
 set(CPACK_PACKAGE_VENDOR "Pelmora developers")
 set(CPACK_PACKAGE_CONTACT "${PELMORA_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mouse-driven puzzle game of grabbing and throwing pieces")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "puzzle game of grabbing and throwing pieces, for mouse or keyboard")
 # The long description, wrapped for 80-column terminals.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Pieces of eight kinds hang from the top of a ten-column field. Move under"
   "a column, click to grab its lowest run of one kind, and click again to"
   "throw the whole hand up under another column: three or more of the thrown"
   "kind at the bottom of a column vanish. Every 20 seconds the field comes"
-  "one row closer."
+  "one row closer. The keyboard plays as well as the mouse."
   ""
   "The game has four difficulty modes, several picture sets, music and sound"
-  "effects, and a leaderboard of the ten best scores. Its texts are in"
-  "Chinese.")
+  "effects, and a leaderboard of the ten best scores. It speaks Chinese and"
+  "English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -54,8 +54,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PELMORA_MAINTAINER}")
 # crashing on a machine without an audio device, and nothing links them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
-# Chinese text on screen, and Chinese captions on the standard dialogue buttons.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
+# Chinese text on screen, Chinese captions on the standard dialogue buttons, and Qt's own way to
+# a Wayland desktop (without it the game runs there through XWayland).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the built Debian package: check_package.sh <what> <deb>, with <what> one of
-#   contents  the executable, the game folder, the desktop entry, the metainfo, the icons, the
-#             copyright file and the man page are there, and no file the game writes at run time
+#   contents  the executable, the game folder (with the English twins in en/), the desktop entry,
+#             the metainfo, the icons, the copyright file and the man page are there, and no file
+#             the game writes at run time
 #   depends   the libraries and the GStreamer plugins the game needs to run
 #   desktop   the desktop entry passes desktop-file-validate
 #   metainfo  the AppStream metainfo passes appstreamcli validate
@@ -30,6 +31,8 @@ contents)
           ./usr/share/games/pelmora/images/GameMap.JPG ./usr/share/games/pelmora/images/Long.JPG
           ./usr/share/games/pelmora/sound/gameover.wav ./usr/share/games/pelmora/pics/gems/GameImages.JPG
           ./usr/share/games/pelmora/Help.txt ./usr/share/games/pelmora/VornPGame.ini
+          ./usr/share/games/pelmora/ui/GameOver.png ./usr/share/games/pelmora/en/ui/GameOver@2x.png
+          ./usr/share/games/pelmora/en/images/GameMap.JPG ./usr/share/games/pelmora/en/Help.txt
           ./usr/share/applications/pelmora.desktop ./usr/share/metainfo/org.example.pelmora.metainfo.xml
           ./usr/share/doc/pelmora/copyright ./usr/share/doc/pelmora/changelog.gz
           ./usr/share/man/man6/pelmora.6.gz)
@@ -53,7 +56,7 @@ contents)
   ;;
 depends)
   depends=$(dpkg-deb -f "$deb" Depends)
-  for package in libqt6widgets6 libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+  for package in libqt6widgets6 libqt6multimedia6 libqt6network6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
   done
   echo "ok: Depends: $depends"

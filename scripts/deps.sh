@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev qt6-multimedia-dev
+  qt6-base-dev libgl-dev libxcb1-dev qt6-multimedia-dev qt6-wayland qt6-l10n-tools qt6-tools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  fonts-wqy-microhei qt6-translations-l10n
+  fonts-wqy-microhei fonts-lato qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick weston
   dpkg-dev desktop-file-utils appstream lintian
   g++-mingw-w64-x86-64-posix wine wine64 googletest
 )

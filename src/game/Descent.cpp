@@ -17,7 +17,7 @@ void GameRules::DescendMap() {
   for (int c = 0; c < kColumns; ++c)
     g_.Map[0][c] = MapCell{static_cast<std::int16_t>(io_.random.Between1And(kKinds)), CellState::Stop};
   for (VanishEffect& e : g_.VanishEffects)
-    if (e.Active == kTrue && e.Row < kRows) ++e.Row;  // the blink follows the board down
+    if (e.Active == kTrue) ++e.Row;  // the blink follows the board down; its row only places a drawing
   g_.DescentDue = kFalse;
 }
 

@@ -24,7 +24,7 @@ bool GameRules::NewGame(NewGameHooks& hooks) {
   g_.VanishEffects.fill(VanishEffect{});
   g_.Score = 0;
   g_.Level = 1;
-  io_.score.ShowLevelCaption("第1关");
+  io_.score.ShowLevel(1);
   ShowScore();
   g_.DescentDue = kFalse;
   io_.timer.StartCountdown(DescentIntervalMs(1));
@@ -63,7 +63,7 @@ void GameRules::ShowScore() {
   if (newLevel == g_.Level) return;
   g_.Level = static_cast<std::int16_t>(newLevel);
   io_.timer.ChangeInterval(DescentIntervalMs(g_.Level));
-  io_.score.ShowLevelCaption("第" + std::to_string(g_.Level) + "关");
+  io_.score.ShowLevel(g_.Level);
 }
 
 }  // namespace pelmora

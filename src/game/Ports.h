@@ -6,17 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace pelmora {
+#include "game/GameFiles.h"
 
-// The sound cues, named as files below the game folder.
-namespace cue {
-constexpr std::string_view kGameStart = "\\sound\\gamstar.wav";
-constexpr std::string_view kDown = "\\sound\\down.wav";
-constexpr std::string_view kUp = "\\sound\\up.wav";
-constexpr std::string_view kNoDown = "\\sound\\nodown.wav";
-constexpr std::string_view kVanish = "\\sound\\xiao.wav";
-constexpr std::string_view kGameOver = "\\sound\\gameover.wav";
-}  // namespace cue
+namespace pelmora {
 
 class CueSink {
  public:
@@ -42,7 +34,8 @@ class ScoreView {
  public:
   virtual ~ScoreView() = default;
   virtual void ShowDigits(std::string_view eightDigits) = 0;
-  virtual void ShowLevelCaption(const std::string& caption) = 0;
+  // The level caption "第n关" for `level`; the windows word it in the player's language.
+  virtual void ShowLevel(int level) = 0;
 };
 
 // The leaderboard's turn when a game is lost. It may run modal dialogues.

@@ -7,8 +7,8 @@ namespace pelmora {
 
 namespace {
 
-constexpr char kTitle[] = "新的记录";
-constexpr char kNamePrompt[] = "清输入你的名字！，用与保存到排行榜";
+constexpr char kTitle[] = QT_TRANSLATE_NOOP("Pelmora", "新的记录");
+constexpr char kNamePrompt[] = QT_TRANSLATE_NOOP("Pelmora", "清输入你的名字！，用与保存到排行榜");
 
 int CountChars(const std::string& utf8) {
   int n = 0;
@@ -16,29 +16,38 @@ int CountChars(const std::string& utf8) {
   return n;
 }
 
+// The first character of `name` that data.dat (GBK) cannot hold; nothing when it holds them all.
+std::optional<std::string> FirstCharWithoutGbk(const std::string& name) {
+  std::optional<std::string> found;
+  ForEachUtf8Char(name, [&found](std::string_view c) {
+    if (!found && !Utf8ToGbk(c)) found = std::string(c);
+  });
+  return found;
+}
+
 bool OfferPlace(std::int32_t score, int place, Dialogs& dialogs) {
-  const std::string message = "恭喜你！\r\n你这次游戏得了 " + std::to_string(score) + " 分．\r\n可以进入排行榜第" +
-                              std::to_string(place) + "名．\r\n是否要存储到排行榜？";
+  const Text message(QT_TRANSLATE_NOOP("Pelmora", "恭喜你！\r\n你这次游戏得了 %1 分．\r\n可以进入排行榜第%2名．\r\n是否要存储到排行榜？"),
+                     {std::to_string(score), std::to_string(place)});
   return dialogs.Message(message, kTitle, Buttons::YesNo, Icon::None) == Answer::Yes;
 }
 
-// Asks until the name is short enough; Cancel counts as an empty name.
+// Asks until the name is short enough and data.dat can hold every character of it, each time
+// with what was typed; Cancel counts as an empty name. A character without a GBK form would be
+// stored as "?": the player is told which, and edits what was typed.
 std::string AskName(Dialogs& dialogs) {
-  std::string name;
-  do {
-    name = dialogs.Input(kNamePrompt, kTitle, "").value_or("");
-  } while (CountChars(name) > kMaxNameChars);
-  return name.empty() ? std::string(kDefaultPlayerName) : name;
+  std::string typed;
+  for (;;) {
+    const std::string name = dialogs.Input(kNamePrompt, kTitle, typed, kMaxNameChars).value_or("");
+    typed = name;
+    if (CountChars(name) > kMaxNameChars) continue;
+    const std::optional<std::string> lost = FirstCharWithoutGbk(name);
+    if (!lost) return name.empty() ? std::string(kDefaultPlayerName) : name;
+    dialogs.Message(Text(QT_TRANSLATE_NOOP("Pelmora", "排行榜无法保存名字中的“%1”，请修改你的名字。"), {*lost}), kTitle,
+                    Buttons::Ok, Icon::Exclamation);
+  }
 }
 
 }  // namespace
-
-int PlaceFor(std::int32_t score, const PXBList& list) {
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (score > list[i].Score) return static_cast<int>(i) + 1;
-  }
-  return 0;
-}
 
 void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHost& host) {
   // A game always ends with a score of at least 0; a negative one could only beat rows of a
@@ -48,13 +57,10 @@ void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHo
   if (place == 0) return;
   if (!OfferPlace(score, place, dialogs)) return;
 
-  const auto row = static_cast<std::size_t>(place - 1);
-  for (std::size_t j = list.size() - 1; j > row; --j) list[j] = list[j - 1];
   const std::string name = AskName(dialogs);
-  list[row] = PXBEntry{FitPXBText(name), score, FitPXBText(host.Today())};
-
+  const PXBEntry entry{FitPXBText(name), score, FitPXBText(host.Today())};
   // A failed save keeps the old file; the row still shows for this run.
-  if (const SaveResult failed = host.Save(list)) dialogs.SaveFailed(StoredFile::Leaderboard, *failed);
+  if (const SaveResult failed = host.Store(entry, list)) dialogs.SaveFailed(StoredFile::Leaderboard, *failed);
   host.ShowLeaderboard(list);
 }
 

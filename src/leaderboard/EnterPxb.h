@@ -17,8 +17,9 @@ class LeaderboardHost {
   virtual ~LeaderboardHost() = default;
   // Today's date, date only, in the user's short date format (UTF-8).
   virtual std::string Today() = 0;
-  // Writes the table to data.dat; why it could not, when it could not.
-  [[nodiscard]] virtual SaveResult Save(const PXBList& list) = 0;
+  // Adds the new row to data.dat as the file holds it now and makes `list` the table that results
+  // (AddPXBEntry); why it could not be written, when it could not.
+  [[nodiscard]] virtual SaveResult Store(const PXBEntry& entry, PXBList& list) = 0;
   // Shows the leaderboard window modally; returns when it has been closed.
   virtual void ShowLeaderboard(const PXBList& list) = 0;
 };
@@ -28,16 +29,13 @@ constexpr int kMaxNameChars = 16;
 // The name stored when the player gives none.
 inline constexpr char kDefaultPlayerName[] = "Lumo用户";
 
-// The place 1..10 that `score` earns, or 0 for none: the first row whose score it beats
-// strictly, so an equal score goes below the older entry.
-int PlaceFor(std::int32_t score, const PXBList& list);
-
 // Runs the whole dialogue for a finished game's score. Returns at once (asking nothing) when the
 // score is not positive or earns no place, and without changing anything when the player
-// declines. Otherwise the rows from the place down move one down (row 10 is dropped), the new
-// row gets today's date, the name (as FitPXBText stores it) and the score, the table is saved,
-// and the leaderboard is shown. When saving fails the player is told why first (SaveFailed); the
-// leaderboard is still shown, so the new row is seen this run.
+// declines. Otherwise the new row, with today's date, the name (as FitPXBText stores it) and the
+// score, is stored through the host, which places it into the table as data.dat holds it by now
+// (another copy of the game may have added rows since), and the leaderboard is shown. When saving
+// fails the player is told why first (SaveFailed); the leaderboard is still shown, so the new row
+// is seen this run.
 void EnterPXB(std::int32_t score, PXBList& list, Dialogs& dialogs, LeaderboardHost& host);
 
 }  // namespace pelmora

@@ -1,19 +1,23 @@
 #include "leaderboard/PxbStore.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
+#include "platform/FileLock.h"
 #include "platform/Paths.h"
 #include "platform/AtomicSave.h"
 #include "platform/NativeFile.h"
 #include "platform/TextCodec.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
-std::string PXBPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\data.dat"); }
+std::string PXBPath(const std::string& gameFolder) { return GamePath(gameFolder, files::kLeaderboard); }
 
 namespace {
 
@@ -139,8 +143,11 @@ PXBList DecodePXB(std::string_view bytes) {
   return list;
 }
 
-PXBList LoadPXB(const std::string& path) {
-  RemoveLeftoverTempFiles(path);
+namespace {
+
+// The bytes of data.dat: "" for a missing file, which is then created empty (when the folder
+// allows it); nothing when it exists but cannot be opened or is no file (a folder, a pipe).
+std::optional<std::string> ReadPXBBytes(const std::string& path) {
   // O_NONBLOCK: a pipe or device put in the file's place must not hang the start (Windows has
   // no such files in a folder).
 #ifdef O_NONBLOCK
@@ -149,17 +156,50 @@ PXBList LoadPXB(const std::string& path) {
   const int fd = OpenFile(path, O_RDONLY);
 #endif
   if (fd < 0) {
-    if (errno == ENOENT) {
-      // O_EXCL: never truncate a file that appeared meanwhile or could not be opened for reading.
-      const int created = OpenFile(path, O_WRONLY | O_CREAT | O_EXCL);
-      if (created >= 0) ::close(created);
-    }
-    return DecodePXB({});
+    if (errno != ENOENT) return std::nullopt;
+    // O_EXCL: never truncate a file that appeared meanwhile or could not be opened for reading.
+    const int created = OpenFile(path, O_WRONLY | O_CREAT | O_EXCL);
+    if (created >= 0) ::close(created);
+    return std::string();
   }
-  const std::string bytes = ReadUpTo(fd, kPXBFileSize);
+  struct stat st {};
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) bytes = ReadUpTo(fd, kPXBFileSize);
   ::close(fd);
-  return DecodePXB(bytes);
+  return bytes;
 }
+
+}  // namespace
+
+PXBList LoadPXB(const std::string& path) {
+  const FileLock lock(PXBLockPath(path));
+  RemoveLeftoverTempFiles(path);
+  return DecodePXB(ReadPXBBytes(path).value_or(""));
+}
+
+int PlaceFor(std::int32_t score, const PXBList& list) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (score > list[i].Score) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+void InsertPXBEntry(PXBList& list, const PXBEntry& entry) {
+  const int place = PlaceFor(entry.Score, list);
+  if (place == 0) return;
+  const auto row = static_cast<std::size_t>(place - 1);
+  for (std::size_t j = list.size() - 1; j > row; --j) list[j] = list[j - 1];
+  list[row] = entry;
+}
+
+SaveResult AddPXBEntry(const std::string& path, const PXBEntry& entry, PXBList& list) {
+  const FileLock lock(PXBLockPath(path));
+  if (const std::optional<std::string> bytes = ReadPXBBytes(path)) list = DecodePXB(*bytes);
+  InsertPXBEntry(list, entry);
+  return SavePXB(path, list);
+}
+
+std::string PXBLockPath(const std::string& path) { return path + ".lock"; }
 
 SaveResult SavePXB(const std::string& path, const PXBList& list) {
   return SaveFileAtomically(path, EncodePXB(list));

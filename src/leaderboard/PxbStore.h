@@ -57,12 +57,34 @@ std::string PXBPath(const std::string& gameFolder);
 
 // Reads the data.dat at `path`. A missing file reads as ten empty rows and leaves an empty file
 // behind (when the folder allows it); a file that cannot be read reads as what could be read.
-// Temporary files that saves cut short by a crash left are removed, never read.
+// Temporary files that saves cut short by a crash left are removed, never read. Holds the file's
+// lock (PXBLockPath) meanwhile, so that it never takes another copy's save under way for such a
+// leftover.
 PXBList LoadPXB(const std::string& path);
+
+// The place 1..10 that `score` earns, or 0 for none: the first row whose score it beats
+// strictly, so an equal score goes below the older entry.
+int PlaceFor(std::int32_t score, const PXBList& list);
+
+// Puts `entry` in the place PlaceFor gives its score: the rows from there down move one down and
+// row 10 is dropped. Without a place the table stays as it was.
+void InsertPXBEntry(PXBList& list, const PXBEntry& entry);
+
+// Stores a new record. Another copy of the game may share data.dat and have saved since this one
+// read it, so the record goes into the table as the file holds it now, not into `list`: under
+// the file's lock, data.dat is read again, the entry inserted (InsertPXBEntry) and the table
+// saved (SavePXB). `list` then becomes that table, so the window shows what the file holds. A
+// data.dat that exists but cannot be read stands in as `list`. Fails when the table could not be
+// written; `list` still holds the entry as inserted, for this run.
+[[nodiscard]] SaveResult AddPXBEntry(const std::string& path, const PXBEntry& entry, PXBList& list);
 
 // Replaces data.dat with the table through SaveFileAtomically: the old file stays whole until
 // the new one is complete, a read-only data.dat is refused and a writable one keeps its
 // permissions. Fails, leaving the old file as it was, when any step fails.
 [[nodiscard]] SaveResult SavePXB(const std::string& path, const PXBList& list);
+
+// The lock file (FileLock) of every copy that reads data.dat to change it: "data.dat.lock"
+// beside it.
+std::string PXBLockPath(const std::string& path);
 
 }  // namespace pelmora

@@ -19,6 +19,7 @@ enum class SaveProblem {
   CannotReplace,  // the new file could not take the old one's place
   NotEncodable,   // the text holds a character the file's encoding has no form for
   Unreadable,     // the file to be changed could not be read (missing, no permission)
+  NotText,        // the file to be changed is no text the game can read: it is left as it is
 };
 
 struct SaveError {

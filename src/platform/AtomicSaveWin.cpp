@@ -51,6 +51,23 @@ bool WriteTemp(HANDLE h, std::string_view bytes) {
 
 }  // namespace
 
+namespace {
+
+// MoveFileExW fails while another process has the old file open without sharing its deletion:
+// a virus scanner or an indexer glancing at it, or a process that has just ended and whose
+// handles the system has not closed yet. Such a hold lasts moments, so the replace is tried again
+// for up to half a second before the save counts as failed.
+bool ReplaceWithRetries(const fs::path& temp, const fs::path& file) {
+  for (int attempt = 0;; ++attempt) {
+    if (::MoveFileExW(temp.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD error = ::GetLastError();
+    if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 20) return false;
+    ::Sleep(25);
+  }
+}
+
+}  // namespace
+
 SaveResult SaveFileAtomically(const std::string& path, std::string_view bytes) {
   const auto resolved = SaveTarget(path);
   if (const auto* error = std::get_if<SaveError>(&resolved)) return *error;
@@ -64,7 +81,7 @@ SaveResult SaveFileAtomically(const std::string& path, std::string_view bytes) {
     ::DeleteFileW(temp.c_str());
     return SaveError{SaveProblem::CannotWrite, Utf8Path(file)};
   }
-  if (!::MoveFileExW(temp.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!ReplaceWithRetries(temp, file)) {
     ::DeleteFileW(temp.c_str());
     return SaveError{SaveProblem::CannotReplace, Utf8Path(file)};
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/AtomicSave.h"
+#include "platform/Text.h"
 
 namespace pelmora {
 
@@ -18,11 +19,14 @@ enum class StoredFile { Settings, Leaderboard };
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  // Texts are UTF-8. Returns the button chosen (closing the box counts as its escape button).
-  virtual Answer Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) = 0;
-  // Returns the entered text, or nothing when the player cancelled.
-  virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                           const std::string& defaultText) = 0;
+  // Shows `text` under `caption`, both in the player's language. Returns the button chosen
+  // (closing the box counts as its escape button).
+  virtual Answer Message(const Text& text, const Text& caption, Buttons buttons, Icon icon) = 0;
+  // Returns the entered text (UTF-8), or nothing when the player cancelled. The field starts with
+  // `defaultText`. With `maxChars` above 0 a longer text is refused, telling the player that
+  // limit, and stays in the box for editing.
+  virtual std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& defaultText,
+                                           int maxChars = 0) = 0;
   // Tells the player, in a box with OK, that `file` could not be saved and why; what they keep
   // (the old settings; this run's records until exit) is part of the message.
   virtual void SaveFailed(StoredFile file, const SaveError& why) = 0;

@@ -4,15 +4,15 @@
 #include <cctype>
 #include <filesystem>
 
+#include "game/GameFiles.h"
 #include "platform/NativeFile.h"
+#include "platform/Paths.h"
 
 namespace pelmora {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr char kSettingsName[] = "VornPGame.ini";
 
 // `folder`/`name` without "." and ".." steps or a trailing separator. Lexical only: the folder
 // of the executable comes with its links resolved, so ".." from it is the real parent.
@@ -23,8 +23,13 @@ std::string Join(const std::string& folder, const std::string& name) {
   return std::string(generic.begin(), generic.end());
 }
 
+// A name of the catalogue ("\\media\\") below `folder`, without a trailing separator.
+std::string Under(const std::string& folder, std::string_view name) {
+  return Join(folder, NativePath(name.substr(1)));
+}
+
 bool HoldsImages(const FolderFiles& files, const std::string& folder) {
-  return files.IsDirectory(Join(folder, "images"));
+  return files.IsDirectory(Under(folder, files::kImages));
 }
 
 // The installed game's data: beside the executable, or in a share folder beside its bin folder.
@@ -54,19 +59,21 @@ std::optional<std::string> BaseFolder(const Environment& env, const char* variab
   return std::nullopt;
 }
 
+enum class Problem { NoHome, NoAppData, CannotCreate };
+
 // Where an installed game keeps the player's settings and scores, and what to tell the player
 // when there is no such place.
 struct PlayerFolders {
   std::optional<std::string> settings;
   std::optional<std::string> data;
-  const char* missing;
+  Problem missing;
 };
 
 // Windows keeps both in the player's roaming application data: %APPDATA%\Pelmora.
 PlayerFolders WindowsPlayerFolders(const Environment& env) {
   auto folder = BaseFolder(env, "APPDATA", nullptr);
   if (folder) folder = Join(*folder, "Pelmora");
-  return {folder, folder, "找不到玩家的应用数据文件夹（环境变量 APPDATA）。"};
+  return {folder, folder, Problem::NoAppData};
 }
 
 // A game in a Program Files folder is installed, even when an administrator could write there.
@@ -88,14 +95,29 @@ PlayerFolders XdgPlayerFolders(const Environment& env) {
   auto data = BaseFolder(env, "XDG_DATA_HOME", ".local/share");
   if (settings) settings = Join(*settings, "pelmora");
   if (data) data = Join(*data, "pelmora");
-  return {settings, data, "找不到玩家的主文件夹（环境变量 HOME）。"};
+  return {settings, data, Problem::NoHome};
 }
 
 std::string Parent(const std::string& file) { return Utf8Path(FsPath(file).parent_path()); }
 
-std::string LossMessage(const std::string& problem, bool settingsLost, bool scoresLost) {
-  const char* what = settingsLost && scoresLost ? "设置和成绩" : settingsLost ? "设置" : "成绩";
-  return problem + "\n游戏可以照常进行，但" + what + "将无法保存。";
+// What the player is told: the problem, and what cannot be saved because of it, each message
+// whole. The folder or file that could not be made fills %1.
+Text LossMessage(Problem problem, bool settingsLost, bool scoresLost, const std::string& failed = {}) {
+  static constexpr const char* kNoHome[] = {
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置和成绩将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但成绩将无法保存。")};
+  static constexpr const char* kNoAppData[] = {
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的应用数据文件夹（环境变量 APPDATA）。\n游戏可以照常进行，但设置和成绩将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的应用数据文件夹（环境变量 APPDATA）。\n游戏可以照常进行，但设置将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "找不到玩家的应用数据文件夹（环境变量 APPDATA）。\n游戏可以照常进行，但成绩将无法保存。")};
+  static constexpr const char* kCannotCreate[] = {
+      QT_TRANSLATE_NOOP("Pelmora", "无法创建 %1。\n游戏可以照常进行，但设置和成绩将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "无法创建 %1。\n游戏可以照常进行，但设置将无法保存。"),
+      QT_TRANSLATE_NOOP("Pelmora", "无法创建 %1。\n游戏可以照常进行，但成绩将无法保存。")};
+  const std::size_t lost = settingsLost && scoresLost ? 0 : settingsLost ? 1 : 2;
+  const auto& sentences = problem == Problem::NoHome ? kNoHome : problem == Problem::NoAppData ? kNoAppData : kCannotCreate;
+  return Text(sentences[lost], {failed});
 }
 
 }  // namespace
@@ -104,9 +126,9 @@ GameFolders PortableGameFolders(const std::string& gameFolder) {
   GameFolders f;
   f.Mode = FolderMode::Portable;
   f.GameFolder = Join(gameFolder, ".");
-  f.SettingsToSave = f.SettingsToRead = Join(f.GameFolder, kSettingsName);
-  f.LeaderboardFile = Join(f.GameFolder, "data.dat");
-  f.MusicFolders = {Join(f.GameFolder, "media")};
+  f.SettingsToSave = f.SettingsToRead = Under(f.GameFolder, files::kSettings);
+  f.LeaderboardFile = Under(f.GameFolder, files::kLeaderboard);
+  f.MusicFolders = {Under(f.GameFolder, files::kMedia)};
   return f;
 }
 
@@ -119,17 +141,17 @@ GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& f
   GameFolders f;
   f.Mode = FolderMode::Installed;
   f.GameFolder = FindGameFolder(exeFolder, files);
-  f.MusicFolders = {Join(f.GameFolder, "media")};
+  f.MusicFolders = {Under(f.GameFolder, files::kMedia)};
   const PlayerFolders player = windows ? WindowsPlayerFolders(env) : XdgPlayerFolders(env);
   if (player.settings) {
-    f.SettingsToSave = f.SettingsToRead = Join(*player.settings, kSettingsName);
+    f.SettingsToSave = f.SettingsToRead = Under(*player.settings, files::kSettings);
   } else {
-    f.SettingsToRead = Join(f.GameFolder, kSettingsName);
+    f.SettingsToRead = Under(f.GameFolder, files::kSettings);
   }
   if (player.data) {
-    f.LeaderboardFile = Join(*player.data, "data.dat");
+    f.LeaderboardFile = Under(*player.data, files::kLeaderboard);
     // A game folder installed as the player's own data folder must not list its music twice.
-    const std::string media = Join(*player.data, "media");
+    const std::string media = Under(*player.data, files::kMedia);
     if (media != f.MusicFolders.front()) f.MusicFolders.push_back(media);
   }
   if (!player.settings || !player.data) f.Message = LossMessage(player.missing, !player.settings, !player.data);
@@ -143,7 +165,7 @@ void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
   bool scoresLost = false;
 
   if (!folders.SettingsToSave.empty()) {
-    const std::string shipped = Join(folders.GameFolder, kSettingsName);
+    const std::string shipped = Under(folders.GameFolder, files::kSettings);
     const std::string folder = Parent(folders.SettingsToSave);
     if (!files.MakeDirectories(folder)) {
       failed = folder;
@@ -156,15 +178,23 @@ void PreparePlayerFolders(GameFolders& folders, FolderFiles& files) {
     if (settingsLost) folders.SettingsToRead = shipped;
   }
   if (!folders.LeaderboardFile.empty()) {
+    // A game folder the player cannot write may hold their scores (a portable folder made
+    // read-only): they come along, as the settings do.
+    const std::string shipped = Join(folders.GameFolder, "data.dat");
     const std::string folder = Parent(folders.LeaderboardFile);
     if (!files.MakeDirectories(folder)) {
       if (failed.empty()) failed = folder;
       scoresLost = true;
+    } else if (!files.Exists(folders.LeaderboardFile) && files.Exists(shipped) &&
+               !files.CopyFileBytes(shipped, folders.LeaderboardFile)) {
+      if (failed.empty()) failed = folders.LeaderboardFile;
+      scoresLost = true;
+      folders.LeaderboardFile = shipped;  // the scores at least show
     }
   }
   // What Choose found missing already is told; a second message would only repeat it.
-  if (!failed.empty() && folders.Message.empty())
-    folders.Message = LossMessage("无法创建 " + failed + "。", settingsLost, scoresLost);
+  if (!failed.empty() && folders.Message.Words.empty())
+    folders.Message = LossMessage(Problem::CannotCreate, settingsLost, scoresLost, failed);
 }
 
 }  // namespace pelmora

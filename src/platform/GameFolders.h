@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace pelmora {
 
 // The file system as far as the choice of folders needs it.
@@ -72,9 +74,9 @@ struct GameFolders {
   // The folders whose music files make up the music list, merged in name order.
   std::vector<std::string> MusicFolders;
   // What to tell the player once, in a message box, when a folder or file of theirs could not be
-  // made; empty when there is nothing to tell. The game runs on either way; it then cannot save
-  // what the message names, just as with a read-only game folder.
-  std::string Message;
+  // made; empty words when there is nothing to tell. The game runs on either way; it then cannot
+  // save what the message names, just as with a read-only game folder.
+  Text Message;
 };
 
 // Everything in and beside `gameFolder`, as a portable game keeps it.
@@ -96,9 +98,10 @@ GameFolders ChooseGameFolders(const std::string& exeFolder, const FolderFiles& f
                               PlayerFolderRules rules = kThisSystemsRules);
 
 // For an installed game: creates the player's folders and, when the player has no VornPGame.ini
-// yet, copies the shipped one byte for byte. When this fails, the shipped settings are read
-// instead and Message tells what cannot be saved (unless Message already tells the player
-// something). Does nothing for a portable game.
+// or data.dat yet, copies the game folder's one byte for byte. When a copy fails, the game
+// folder's file is used instead (it shows, but cannot be saved: that folder is not the player's)
+// and Message tells what cannot be saved (unless Message already tells the player something).
+// Does nothing for a portable game.
 void PreparePlayerFolders(GameFolders& folders, FolderFiles& files);
 
 }  // namespace pelmora

@@ -14,9 +14,10 @@ namespace pelmora {
 
 namespace {
 
-constexpr char kFileError[] = "文件出错";
-constexpr char kKeyMissing[] = "在文件中没有找到所要查找的字段";
-constexpr char kKeyMissingCaption[] = "错误信息";
+// The file, and the key with its file, go along as fillings (%1, %2) for a language that names them.
+constexpr char kFileError[] = QT_TRANSLATE_NOOP("Pelmora", "文件出错");
+constexpr char kKeyMissing[] = QT_TRANSLATE_NOOP("Pelmora", "在文件中没有找到所要查找的字段");
+constexpr char kKeyMissingCaption[] = QT_TRANSLATE_NOOP("Pelmora", "错误信息");
 
 // ---- reader ----------------------------------------------------------------------------------
 
@@ -64,16 +65,17 @@ class TextCursor {
   std::size_t pos_ = 0;
 };
 
-std::string FileError(Dialogs& dialogs) {
-  dialogs.Message(kFileError, kAppTitle, Buttons::Ok, Icon::None);
+std::string FileError(const std::string& path, Dialogs& dialogs) {
+  dialogs.Message(Text(kFileError, {path}), kAppTitle, Buttons::Ok, Icon::None);
   return {};
 }
 
 // The failing read sits at the end of the file, so Retry and Ignore can only fail again: the box
 // comes back until the player gives up.
-std::string KeyNotFound(Dialogs& dialogs) {
+std::string KeyNotFound(const std::string& path, std::string_view key, Dialogs& dialogs) {
+  const Text text(kKeyMissing, {std::string(key), path});
   for (;;) {
-    const Answer a = dialogs.Message(kKeyMissing, kKeyMissingCaption, Buttons::AbortRetryIgnore, Icon::None);
+    const Answer a = dialogs.Message(text, kKeyMissingCaption, Buttons::AbortRetryIgnore, Icon::None);
     if (a != Answer::Retry && a != Answer::Ignore) return {};
   }
 }
@@ -104,11 +106,11 @@ bool FindSection(TextCursor& in, std::string_view section) {
   return true;
 }
 
-std::string FindKey(TextCursor& in, std::string_view key, Dialogs& dialogs) {
+std::string FindKey(TextCursor& in, const std::string& path, std::string_view key, Dialogs& dialogs) {
   for (;;) {
     const std::string_view name = in.ReadUntil('=');
     const std::optional<std::string_view> rest = in.RestOfLine();
-    if (!rest) return KeyNotFound(dialogs);
+    if (!rest) return KeyNotFound(path, key, dialogs);
     if (name == key) return std::string(*rest);
   }
 }
@@ -149,12 +151,12 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 std::string GetIniValue(const std::string& path, std::string_view section, std::string_view key,
                         Dialogs& dialogs) {
   std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return FileError(dialogs);
+  if (!bytes) return FileError(path, dialogs);
   // A UTF-8 file is its own text; only a GBK one is decoded into a second string.
   if (!IsValidUtf8(*bytes)) *bytes = GbkToUtf8(*bytes);
   TextCursor in(*bytes);
-  if (!FindSection(in, section)) return FileError(dialogs);
-  return FindKey(in, key, dialogs);
+  if (!FindSection(in, section)) return FileError(path, dialogs);
+  return FindKey(in, path, key, dialogs);
 }
 
 std::string IniText(bool value) { return value ? "True" : "False"; }

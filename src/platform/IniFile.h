@@ -25,8 +25,9 @@ namespace pelmora {
 //    the section, and a line without "=" (a header, a blank line) merges into the name after it.
 // Failures are told through `dialogs` and return "":
 //  - file cannot be read, or the matching header is not followed by two characters:
-//    "文件出错", OK, no icon, caption kAppTitle.
-//  - key not found: "在文件中没有找到所要查找的字段", caption "错误信息", Abort/Retry/Ignore, no
+//    "文件出错" (the file its filling), OK, no icon, caption kAppTitle.
+//  - key not found: "在文件中没有找到所要查找的字段" (the key and the file its fillings), caption
+//    "错误信息", Abort/Retry/Ignore, no
 //    icon. Retry and Ignore repeat the failing read, which fails again, so the box returns until
 //    the player picks Abort; any other answer (a box closed some other way) counts as Abort.
 std::string GetIniValue(const std::string& path, std::string_view section, std::string_view key,
@@ -45,9 +46,11 @@ std::string GetIniValue(const std::string& path, std::string_view section, std::
 //
 // The new text replaces the file with SaveFileAtomically, so a crash or a full disk never leaves
 // a half-written settings file. Fails, with `path` untouched and no temporary file left, when
-// `path` cannot be read (a missing file is not created: Unreadable), when the key line has no GBK
-// form for a GBK file (NotEncodable), or when SaveFileAtomically refuses or fails (a read-only
-// file or folder, a link to nothing, a write error). Shows nothing: the caller decides what to
+// `path` cannot be read (a missing file is not created: Unreadable), when it is no text the
+// reader can read (IsSettingsText: a file in UTF-16, say; NotText), which stays as it is, when
+// the key line has no GBK form for a GBK file (NotEncodable), or when SaveFileAtomically refuses
+// or fails (a read-only file or folder, a link to nothing, a write error). Shows nothing: the
+// caller decides what to
 // tell the player.
 [[nodiscard]] SaveResult SetIniValue(const std::string& path, std::string_view section, std::string_view key,
                                      std::string_view valueText);

@@ -127,6 +127,8 @@ SaveResult SetIniValues(const std::string& path, std::string_view section, std::
   // the settings.
   std::optional<std::string> text = ReadFileBytes(path);
   if (!text) return SaveError{SaveProblem::Unreadable, path};
+  // Lines split at a byte would cut through the characters of such a file.
+  if (!IsSettingsText(*text)) return SaveError{SaveProblem::NotText, path};
   for (const IniSetting& setting : settings) {
     if (text) text = EditText(*text, section, setting);
   }

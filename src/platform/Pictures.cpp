@@ -23,6 +23,48 @@ void BlackenUnderWhite(Surface& sheet, const Surface& mask) {
 
 namespace {
 
+unsigned Byte(std::string_view bytes, std::size_t i) { return static_cast<unsigned char>(bytes[i]); }
+
+// Past the entropy-coded data of a scan that starts at `i`: at the next marker, that is an FF
+// followed by neither a stuffed 00 nor a restart marker D0..D7.
+std::size_t SkipScan(std::string_view b, std::size_t i) {
+  while (i + 1 < b.size()) {
+    const unsigned next = Byte(b, i + 1);
+    if (Byte(b, i) == 0xFF && next != 0x00 && (next < 0xD0 || next > 0xD7)) return i;
+    ++i;
+  }
+  return b.size();
+}
+
+bool IsWholeJpeg(std::string_view b) {
+  std::size_t i = 2;  // after the start marker FF D8
+  while (i + 1 < b.size()) {
+    if (Byte(b, i) != 0xFF) return false;
+    const unsigned marker = Byte(b, i + 1);
+    if (marker == 0xD9) return true;
+    if (marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+      i += marker == 0xFF ? 1 : 2;  // a fill byte, or a marker without a segment
+      continue;
+    }
+    if (i + 4 > b.size()) return false;
+    i += 2 + (Byte(b, i + 2) << 8 | Byte(b, i + 3));
+    if (marker == 0xDA) i = SkipScan(b, i);
+  }
+  return false;
+}
+
+bool IsWholePng(std::string_view b) {
+  std::size_t i = 8;  // after the signature
+  while (i + 8 <= b.size()) {
+    const std::size_t length = std::size_t{Byte(b, i)} << 24 | Byte(b, i + 1) << 16 | Byte(b, i + 2) << 8 | Byte(b, i + 3);
+    const std::size_t end = i + 12 + length;  // length, type, data, CRC
+    if (end > b.size() || end < i) return false;
+    if (b.substr(i + 4, 4) == "IEND") return true;
+    i = end;
+  }
+  return false;
+}
+
 // One channel of a 9:3:3:1 blend, rounded to nearest.
 std::uint32_t Blend(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d, int shift) {
   const std::uint32_t sum = 9 * ((a >> shift) & 0xFF) + 3 * ((b >> shift) & 0xFF) + 3 * ((c >> shift) & 0xFF) +
@@ -69,6 +111,12 @@ std::optional<Surface> LoadForScale(PictureLoader& loader, const std::string& fo
   if (!picture || picture->empty()) return std::nullopt;
   if (scale >= 2) return Magnified2x(*picture);
   return picture;
+}
+
+bool IsWholePicture(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xD8")) return IsWholeJpeg(bytes);
+  if (bytes.starts_with("\x89PNG\r\n\x1A\n")) return IsWholePng(bytes);
+  return true;
 }
 
 }  // namespace pelmora

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Surface.h"
 
@@ -14,6 +15,14 @@ class PictureLoader {
   // The picture at path, or nothing when the file is missing or not a readable picture.
   virtual std::optional<Surface> Load(const std::string& path) = 0;
 };
+
+// Whether a picture file's bytes run to its end. Decoders draw a cut-off JPEG or PNG with grey
+// or empty rows where the rest was, and only warn; such a file must count as broken instead.
+//  - JPEG (begins FF D8): its segments and scans, walked marker by marker, reach the end marker
+//    FF D9;
+//  - PNG (its 8-byte signature): its chunks, walked by their lengths, reach a whole IEND chunk;
+//  - anything else: true, left to the decoder.
+bool IsWholePicture(std::string_view bytes);
 
 // JPEG leaves grey fringes in masks and faint colour where a sheet should be black, and the
 // AND/OR drawing would show both as a fringe. CleanMask turns every mask pixel pure black or

@@ -46,10 +46,32 @@ bool IsValidUtf8(std::string_view s) {
 
 namespace {
 
-// One iconv conversion of a whole string; nothing when some input has no form in `to`.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+// An iconv converter kept open: opening one costs far more than converting a name, and names
+// are fitted to data.dat a character at a time.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Open()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  bool Open() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  // The converter back in its initial state, as a new one would be.
+  iconv_t Fresh() const {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return cd_;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+// One iconv conversion of a whole string; nothing when some input has no form in the
+// converter's target.
+std::optional<std::string> Convert(const Converter& converter, std::string_view in) {
+  if (!converter.Open()) return std::nullopt;
+  const iconv_t cd = converter.Fresh();
   std::string out;
   // A fixed piece at a time: a buffer sized for the whole input would be four times its size.
   std::vector<char> buffer(std::min<std::size_t>(in.size() * 4 + 16, 1 << 16));
@@ -66,7 +88,6 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
       break;
     }
   }
-  iconv_close(cd);
   if (!ok) return std::nullopt;
   return out;
 }
@@ -163,13 +184,21 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::optional<std::string> Utf8ToGbk(std::string_view utf8) {
-  return Convert("GBK", "UTF-8", utf8);
+  // One converter for each thread: an iconv converter holds state while it converts.
+  thread_local const Converter converter("GBK", "UTF-8");
+  return Convert(converter, utf8);
 }
 
 #endif
 
 std::string DecodeSettingsText(std::string_view bytes) {
   return IsValidUtf8(bytes) ? std::string(bytes) : GbkToUtf8(bytes);
+}
+
+bool IsSettingsText(std::string_view bytes) {
+  if (bytes.find('\0') != std::string_view::npos) return false;
+  // GBK has no U+FFFD of its own, so one in the decoded text marks bytes that are not GBK.
+  return IsValidUtf8(bytes) || GbkToUtf8(bytes).find("\xEF\xBF\xBD") == std::string::npos;
 }
 
 }  // namespace pelmora

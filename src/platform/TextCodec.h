@@ -21,6 +21,11 @@ std::optional<std::string> Utf8ToGbk(std::string_view utf8);
 // Settings-file text as characters: UTF-8 when valid, otherwise GBK.
 std::string DecodeSettingsText(std::string_view bytes);
 
+// Whether the settings reader can read the bytes as text at all: they hold no zero byte (text in
+// UTF-16 or UTF-32 holds one in every line break) and are valid UTF-8 or valid GBK. A file that
+// is not must never be rewritten: the writer's lines would cut through its characters.
+bool IsSettingsText(std::string_view bytes);
+
 // The length in bytes of the UTF-8 character that starts at `i`: 1..4, and 1 for an invalid
 // byte or a character cut off by the end of the text.
 inline std::size_t Utf8CharLength(std::string_view text, std::size_t i) {

@@ -8,6 +8,7 @@
 
 #include "platform/NativeFile.h"
 #include "platform/Paths.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -50,7 +51,7 @@ Music::Music(MusicPlayer& player, Random& random, UserSettings& settings, std::s
 
 Music::~Music() { player_.OnStopped({}); }
 
-void Music::ScanMediaFolder() { ScanMediaFolders({GamePath(folder_, "\\media\\")}); }
+void Music::ScanMediaFolder() { ScanMediaFolders({GamePath(folder_, files::kMedia)}); }
 
 void Music::ScanMediaFolders(const std::vector<std::string>& folders) {
   std::vector<Track> tracks;

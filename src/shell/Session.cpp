@@ -16,13 +16,25 @@ Session::Session(GameFolders folders, SessionPorts ports)
       score_(layout::kScoreBox.w, layout::kScoreBox.h),
       music_(io_.music, io_.random, settings_, where_.GameFolder),
       rules_(game_, settings_, RulesPorts{io_.cues, io_.timer, *this, *this, io_.random}),
-      painter_(game_, store_, field_, [this](Surface& field) { DrawSnow(snow_, io_.random, field); }) {}
+      painter_(game_, store_, field_,
+               [this](Surface& field, std::vector<layout::Rect>& at) { DrawSnow(snow_, io_.random, field, &at); }) {}
 
 Session::~Session() = default;
 
 void Session::RunOneFrame() {
   RunFrame(rules_, painter_);
   io_.view.ShowFieldChanges(field_, painter_.Changes());
+  if (lostScore_) HandOverLostGame();
+}
+
+// The player sees the board that ended the game while the leaderboard asks; then the game-over
+// picture covers it. No frame is needed until the next game: nothing moves under the picture.
+void Session::HandOverLostGame() {
+  const std::int32_t score = *lostScore_;
+  lostScore_.reset();
+  pelmora::EnterPXB(score, pxb_, io_.dialogs, io_.leaderboard);
+  io_.loop.Stop();
+  ShowIdleField();
 }
 
 void Session::PointerMoved(double x) {
@@ -48,7 +60,8 @@ void Session::DescentTimerTick() {
 }
 
 bool Session::ConfirmRestart() {
-  return io_.dialogs.Message("游戏还没结束,真的要重新开始吗?", "提示", Buttons::OkCancel, Icon::Question) == Answer::Ok;
+  return io_.dialogs.Message(QT_TRANSLATE_NOOP("Pelmora", "游戏还没结束,真的要重新开始吗?"),
+                             QT_TRANSLATE_NOOP("Pelmora", "提示"), Buttons::OkCancel, Icon::Question) == Answer::Ok;
 }
 
 void Session::StartMusic() { music_.OnNewGame(); }
@@ -65,9 +78,11 @@ void Session::ShowDigits(std::string_view eightDigits) {
   io_.view.ShowScore(score_);
 }
 
-void Session::ShowLevelCaption(const std::string& caption) { io_.view.ShowLevelCaption(caption); }
+void Session::ShowLevel(int level) { io_.view.ShowLevel(level); }
 
-void Session::EnterPXB(std::int32_t score) { pelmora::EnterPXB(score, pxb_, io_.dialogs, io_.leaderboard); }
+// The game-over step hands the score over in the middle of a frame; the leaderboard's turn
+// waits until that frame is on screen.
+void Session::EnterPXB(std::int32_t score) { lostScore_ = score; }
 
 const PictureSet* Session::CurrentSet() const {
   const int i = settings_.GameMain;
@@ -79,15 +94,14 @@ void Session::LoadSnowForCurrentSet() {
     LoadSnow(snow_, game_.SnowShow, set->Path, io_.dialogs, io_.pictures, io_.random, store_.scale);
 }
 
-bool Session::LoadSetOrTell(const PictureSet& set, const std::string& consequence) {
+bool Session::LoadSetOrTell(const PictureSet& set, const char* message) {
   const auto failed = pelmora::LoadPictureSet(store_, set.Path, io_.pictures);
   if (!failed) {
     setLoaded_ = true;
     return true;
   }
-  std::string text = "图片组“" + set.Name + "”的图片无法读取：\n" + NativePath(set.Path + *failed);
-  if (!consequence.empty()) text += "\n\n" + consequence;
-  io_.dialogs.Message(text, "警告", Buttons::Ok, Icon::Exclamation);
+  io_.dialogs.Message(Text(message, {set.Name, NativePath(set.Path + *failed)}), QT_TRANSLATE_NOOP("Pelmora", "警告"),
+                      Buttons::Ok, Icon::Exclamation);
   return false;
 }
 
@@ -100,20 +114,22 @@ bool Session::EnsureAPictureSetLoaded() {
   const int chosen = CurrentSet() ? settings_.GameMain : 1;
   for (int k = 0; k < count; ++k) {
     const int i = k == 0 ? chosen : (k <= chosen - 1 ? k : k + 1);
-    if (LoadSetOrTell(sets_[static_cast<std::size_t>(i - 1)], k + 1 < count ? "改用下一个图片组。" : "")) {
+    const char* message = k + 1 < count ? QT_TRANSLATE_NOOP("Pelmora", "图片组“%1”的图片无法读取：\n%2\n\n改用下一个图片组。")
+                                        : QT_TRANSLATE_NOOP("Pelmora", "图片组“%1”的图片无法读取：\n%2");
+    if (LoadSetOrTell(sets_[static_cast<std::size_t>(i - 1)], message)) {
       settings_.GameMain = static_cast<std::int16_t>(i);
       return true;
     }
   }
-  io_.dialogs.Message("没有能够读取的图片组，游戏无法开始。\n请重新安装游戏。", kAppTitle, Buttons::Ok,
-                      Icon::Exclamation);
+  io_.dialogs.Message(QT_TRANSLATE_NOOP("Pelmora", "没有能够读取的图片组，游戏无法开始。\n请重新安装游戏。"), kAppTitle,
+                      Buttons::Ok, Icon::Exclamation);
   return false;
 }
 
 void Session::LoadCurrentPictureSet() {
   const PictureSet* set = CurrentSet();
   if (!set) return;
-  LoadSetOrTell(*set, "继续使用原来的图片。");
+  LoadSetOrTell(*set, QT_TRANSLATE_NOOP("Pelmora", "图片组“%1”的图片无法读取：\n%2\n\n继续使用原来的图片。"));
   ShowIdleField();
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "view/Snow.h"
 #include "game/Rules.h"
 #include "leaderboard/EnterPxb.h"
+#include "platform/Language.h"
 #include "platform/Audio.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -25,18 +27,23 @@
 
 namespace pelmora {
 
-struct SessionPorts {
-  MainView& view;
-  FrameLoop& loop;
-  DescentTimer& timer;  // MapMoveDownTimer; its ticks come back through DescentTimerTick
+// The desktop's means, as the program hands them to the shell and the shell to the session.
+struct DesktopPorts {
   Dialogs& dialogs;
   CueSink& cues;
   MusicPlayer& music;
   ShellOpener& opener;
   PictureLoader& pictures;
   Random& random;
-  LeaderboardHost& leaderboard;
   std::function<void()> endProcess;  // ends the process at once, after the settings are saved
+};
+
+// What the session needs besides: the windows and clocks of the shell around it.
+struct SessionPorts : DesktopPorts {
+  MainView& view;
+  FrameLoop& loop;
+  DescentTimer& timer;  // MapMoveDownTimer; its ticks come back through DescentTimerTick
+  LeaderboardHost& leaderboard;
 };
 
 class Session final : NewGameHooks, ScoreView, GameOverHandOff {
@@ -68,6 +75,11 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void ShowLeaderboard();
   void OpenWebPage();
   void ShowAbout();
+  // The player chose `language` from the menu, and the windows speak it already: the choice is
+  // stored as "Language" in "UserSet" of the player's settings, and the fixed pictures (the
+  // field's title picture among them), the pause picture and the score box's first picture are
+  // read again in it. The game and the board are untouched.
+  void LanguageChosen(Language language);
 
   // What the window reports: the pointer on the play field (x in pixels of its drawing area),
   // the two switches, the descent timer's tick.
@@ -96,7 +108,9 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   // is told when they cannot be) and the process ends.
   void Shutdown();
 
-  // One frame of the loop: the frame's steps, then the composed field is shown.
+  // One frame of the loop: the frame's steps, then the composed field is shown. The frame that
+  // ends a game is shown before the leaderboard asks anything; after its dialogues the game-over
+  // picture lies over the field, and the loop rests, until a new game starts.
   void RunOneFrame();
   // False while paused, and once the shutdown has begun.
   bool FramesMayRun() const { return !paused_ && game_.State != GameState::Pause; }
@@ -117,7 +131,7 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void RestartLoop() override;
   // The score picture and the level caption.
   void ShowDigits(std::string_view eightDigits) override;
-  void ShowLevelCaption(const std::string& caption) override;
+  void ShowLevel(int level) override;
   // The leaderboard's turn at game over.
   void EnterPXB(std::int32_t score) override;
 
@@ -125,12 +139,14 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   void Pause();
   void Resume();
   void ShowIdleField();
+  void HandOverLostGame();
   bool LoadFixedPicturesOrTell();
   void LoadStartScore();
   void RepaintScore();
-  void LoadPausePicture();
+  void LoadCoverPictures();
   bool EnsureAPictureSetLoaded();
-  bool LoadSetOrTell(const PictureSet& set, const std::string& consequence);
+  // `message` names the set (%1) and the file that failed (%2).
+  bool LoadSetOrTell(const PictureSet& set, const char* message);
   void LoadCurrentPictureSet();
   void LoadSnowForCurrentSet();
   const PictureSet* CurrentSet() const;
@@ -146,9 +162,12 @@ class Session final : NewGameHooks, ScoreView, GameOverHandOff {
   std::string scoreDigits_;  // what the score picture shows; empty: its start picture
   Snow snow_;
   PXBList pxb_{};
+  bool settingsKept_ = false;  // the settings file is no text: it is never written
   bool setLoaded_ = false;  // some picture set's pieces and background are in the store
   bool paused_ = false;
   Surface pausePicture_;    // shown on the field while paused
+  std::optional<Surface> gameOverPicture_;  // shown on the field after a lost game
+  std::optional<std::int32_t> lostScore_;   // a lost game's score, until its frame is shown
   Music music_;
   GameRules rules_;
   FieldPainter painter_;

@@ -35,11 +35,16 @@ void Session::Resume() {
   io_.loop.Restart();
 }
 
-// The field while no frame draws it: the pause picture in a paused game, else the background.
+// The field while no frame draws it: the pause picture in a paused game, the game-over picture
+// after a lost one (without it, the last frame), else the background.
 void Session::ShowIdleField() {
   if (paused_) {
     io_.view.ShowField(pausePicture_);
-  } else if (!io_.loop.Running()) {
+  } else if (io_.loop.Running()) {
+    return;
+  } else if (game_.State == GameState::Over) {
+    io_.view.ShowField(gameOverPicture_ ? *gameOverPicture_ : field_);
+  } else {
     io_.view.ShowField(store_.GameMap);
   }
 }

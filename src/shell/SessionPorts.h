@@ -10,6 +10,13 @@
 
 namespace pelmora {
 
+// What the game found wrong with a file of the player's; the window words it for the player.
+enum class FileProblem {
+  // The settings file is no text the game can read (UTF-16, say): the shipped settings are used
+  // and the file is left as it is, also at exit.
+  SettingsNotText,
+};
+
 // The main window as the session sees it.
 class MainView {
  public:
@@ -21,7 +28,7 @@ class MainView {
     ShowField(field);
   }
   virtual void ShowScore(const Surface& picture) = 0;             // PicGetF
-  virtual void ShowLevelCaption(const std::string& caption) = 0;  // LabG
+  virtual void ShowLevel(int level) = 0;  // LabG, worded "第n关" in the player's language
   virtual void ShowMode(int mode) = 0;  // the mode labels' colours and the slider's picture
   // Sets a switch's check box. A change of its state runs the switch's action, as a click would
   // (the shell reports it back through Session::MusicSwitchChanged / SoundSwitchChanged).
@@ -29,6 +36,8 @@ class MainView {
   virtual void SetSoundSwitch(bool on) = 0;
   virtual void AddPictureSet(const std::string& name) = 0;  // the next entry of the picture-set menu
   virtual void Close() = 0;  // closes the main window; Session::Shutdown follows
+  // Tells the player about `problem` with the file at `path`, in a modal message box.
+  virtual void TellFileProblem(FileProblem problem, const std::string& path) = 0;
 };
 
 // The frame loop: once restarted, it runs Session::RunOneFrame whenever a frame is due.

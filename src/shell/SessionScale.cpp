@@ -2,6 +2,7 @@
 #include "shell/Session.h"
 #include "view/Layout.h"
 #include "view/ScorePicture.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -11,7 +12,7 @@ void Session::SetDeviceScale(int scale) {
   // Before start-up there is nothing loaded yet; start-up loads for the scale set here.
   const bool started = !store_.GameMapM.empty();
   if (started) {
-    std::optional<SpriteStore> next = LoadedForScale(store_, where_.GameFolder + "\\images\\", io_.pictures, scale);
+    std::optional<SpriteStore> next = LoadedForScale(store_, where_.GameFolder + files::kImages, io_.pictures, scale);
     // The game goes on at the old scale, which the window magnifies or shrinks as it shows it.
     if (!next) return;
     store_ = std::move(*next);
@@ -25,7 +26,7 @@ void Session::SetDeviceScale(int scale) {
   const PictureSet* set = CurrentSet();
   if (game_.SnowShow == kTrue && !(set && LoadSnowStrip(snow_, set->Path, io_.pictures, scale)))
     game_.SnowShow = kFalse;
-  LoadPausePicture();
+  LoadCoverPictures();
   // The view shares the field's pixels, which have just been replaced: it is shown the new field
   // at once, with the background until the next frame is composed into it.
   painter_.ClearField();

@@ -1,16 +1,24 @@
 #include "shell/StartupSettings.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <span>
 
+#include "platform/FileBytes.h"
+#include "platform/AtomicSave.h"
 #include "platform/IniFile.h"
+#include "platform/NativeFile.h"
 #include "platform/Paths.h"
 #include "platform/TextCodec.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
+namespace fs = std::filesystem;
+
 SettingsFile::SettingsFile(std::string path) : Path(std::move(path)) {}
 
-std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, "\\VornPGame.ini"); }
+std::string SettingsPath(const std::string& gameFolder) { return GamePath(gameFolder, files::kSettings); }
 
 UserSettings ShippedUserSettings() {
   UserSettings s;
@@ -24,9 +32,9 @@ UserSettings ShippedUserSettings() {
 }
 
 std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder) {
-  return {{"宝石", gameFolder + "\\pics\\gems\\"},
-          {"花园", gameFolder + "\\pics\\garden\\"},
-          {"冬雪", gameFolder + "\\pics\\winter\\"}};
+  return {{"宝石", gameFolder + files::kGemsSet},
+          {"花园", gameFolder + files::kGardenSet},
+          {"冬雪", gameFolder + files::kWinterSet}};
 }
 
 namespace {
@@ -52,6 +60,21 @@ void ReadUserSettings(const std::string& path, Dialogs& dialogs, UserSettings& s
   s.GameMain = ParseIniInt(read("GameMain")).value_or(s.GameMain);
   if (s.GameMode < 1 || s.GameMode > 4) s.GameMode = 1;
   s.MediaMax = std::clamp<std::int16_t>(s.MediaMax, 0, 100);
+}
+
+// A settings file as the game ships it, holding `user`: the picture-set list must be there too,
+// or the next start would ask for it. GBK, as shipped; UTF-8, which the reader takes as well, on
+// a system without a GBK encoder.
+std::string NewSettingsText(std::span<const IniSetting> user) {
+  std::string text = "[UserSet]\r\n";
+  for (const IniSetting& s : user) text += s.Key + "=" + s.Value + "\r\n";
+  const std::vector<PictureSet> sets = ShippedPictureSets("");
+  text += "[GameMenu]\r\nMenu=" + std::to_string(sets.size()) + "\r\n";
+  for (std::size_t i = 0; i < sets.size(); ++i) {
+    const std::string n = std::to_string(i + 1);
+    text += "MenuName" + n + "=" + sets[i].Name + "\r\nMenuPath" + n + "=" + sets[i].Path + "\r\n";
+  }
+  return Utf8ToGbk(text).value_or(text);
 }
 
 // Nothing but spaces and tabs, or nothing at all: what the reader gives for a missing key.
@@ -83,6 +106,11 @@ StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string&
   RemoveLeftoverTempFiles(file.Path);
   StartupSettings result;
   result.User = ShippedUserSettings();
+  if (const auto bytes = ReadFileBytes(file.Path); bytes && !IsSettingsText(*bytes)) {
+    result.Sets = ShippedPictureSets(gameFolder);
+    result.FileIsText = false;
+    return result;
+  }
   ReadUserSettings(file.Path, dialogs, result.User);
   result.Sets = ReadPictureSets(file.Path, gameFolder, dialogs);
   const int count = static_cast<int>(result.Sets.size());
@@ -97,6 +125,9 @@ SaveResult WriteUserSettings(const SettingsFile& file, const UserSettings& user)
       {"SoundON", IniBoolText(user.SoundON)}, {"SoundMax", IniText(user.SoundMax)},
       {"GameMode", IniText(user.GameMode)},   {"GameMain", IniText(user.GameMain)},
   };
+  std::error_code ec;
+  if (fs::symlink_status(FsPath(file.Path), ec).type() == fs::file_type::not_found)
+    return SaveFileAtomically(file.Path, NewSettingsText(values));
   return SetIniValues(file.Path, "UserSet", values);
 }
 

@@ -26,6 +26,9 @@ struct PictureSet {
 struct StartupSettings {
   UserSettings User;
   std::vector<PictureSet> Sets;  // Sets[i - 1] is picture set i
+  // False when the file is there but is no text the reader can read (IsSettingsText): nothing was
+  // read from it (the shipped values stand in) and it must not be written back.
+  bool FileIsText = true;
 };
 
 // The player's settings file. It may live apart from the game folder.
@@ -51,11 +54,15 @@ std::vector<PictureSet> ShippedPictureSets(const std::string& gameFolder);
 //  - the list ends before the first set whose MenuName or MenuPath is missing or blank (the
 //    reader has asked about that one key); no set read at all gives the shipped sets;
 //  - GameMain above the number of sets, or below 1, becomes 1.
+// A file that is no text gives the shipped values and FileIsText false, and asks nothing: every
+// key would be "not found".
 StartupSettings ReadStartupSettings(const SettingsFile& file, const std::string& gameFolder, Dialogs& dialogs);
 constexpr int kMaxPictureSets = 100;
 
 // Writes the six user settings to section "UserSet" in their fixed order, with one replacement
-// of the file (SetIniValues). Fails, with the file as it was, when they could not be written.
+// of the file (SetIniValues). A missing file is made anew as the game ships it (every key, the
+// shipped picture sets, GBK, CR LF) with these six values, so that the next start finds every
+// key. Fails, with the file as it was, when they could not be written.
 [[nodiscard]] SaveResult WriteUserSettings(const SettingsFile& file, const UserSettings& user);
 
 }  // namespace pelmora

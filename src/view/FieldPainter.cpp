@@ -9,20 +9,26 @@ namespace pelmora {
 using namespace layout;
 
 FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& field,
-                           std::function<void(Surface&)> snow)
+                           SnowDrawing snow)
     : game_(game), store_(store), field_(field), snow_(std::move(snow)) {}
 
 void FieldPainter::ClearField() {
-  comparable_ = !snowed_ && loads_ == store_.Loads && width_ == field_.width && height_ == field_.height;
+  comparable_ = loads_ == store_.Loads && width_ == field_.width && height_ == field_.height;
   drawnBefore_.swap(drawn_);
   drawn_.clear();
-  snowed_ = false;
   loads_ = store_.Loads;
   width_ = field_.width;
   height_ = field_.height;
   const Surface& masked = store_.MaskedMap;
   if (masked.width >= field_.width && masked.height >= field_.height) {
-    BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
+    // The field still holds the frame before, the same background with its sprites over it: the
+    // background need only come back where those lay.
+    if (comparable_) {
+      for (const Sprite& s : drawnBefore_)
+        BitBlt(field_, s.to.x, s.to.y, s.to.w, s.to.h, masked, s.to.x, s.to.y, RasterOp::SrcCopy);
+    } else {
+      BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
+    }
     return;
   }
   const Surface& back = store_.GameMap;
@@ -36,8 +42,9 @@ void FieldPainter::ClearField() {
 
 void FieldPainter::DrawSnow() {
   if (!snow_) return;
-  snow_(field_);
-  snowed_ = true;
+  flakes_.clear();
+  snow_(field_, flakes_);
+  for (const Rect& at : flakes_) drawn_.push_back({at, nullptr, nullptr, 0, 0});
 }
 
 void FieldPainter::Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy) {
@@ -124,7 +131,7 @@ void FieldPainter::DrawPlayer() {
 // the same background: what differs lies under the sprites that differ, one frame or the other.
 std::vector<Rect> FieldPainter::Changes() const {
   const Rect whole{0, 0, field_.width, field_.height};
-  if (!comparable_ || snowed_) return {whole};
+  if (!comparable_) return {whole};
   std::vector<Rect> changes;
   auto add = [&](const Rect& r) {
     const int x = std::max(r.x, 0), y = std::max(r.y, 0);
@@ -135,7 +142,7 @@ std::vector<Rect> FieldPainter::Changes() const {
   for (std::size_t i = 0; i < n; ++i) {
     const Sprite* now = i < drawn_.size() ? &drawn_[i] : nullptr;
     const Sprite* before = i < drawnBefore_.size() ? &drawnBefore_[i] : nullptr;
-    if (now && before && *now == *before) continue;
+    if (now && before && *now == *before && now->sheet != nullptr) continue;
     if (now) add(now->to);
     if (before) add(before->to);
   }

@@ -18,9 +18,14 @@ namespace pelmora {
 
 class FieldPainter final : public FrameDrawing {
  public:
-  // `snow` moves and draws the flakes onto the field when the frame asks for snow. `field` is
-  // kFieldWidth x kFieldHeight times the store's scale.
-  FieldPainter(const Game& game, const SpriteStore& store, Surface& field, std::function<void(Surface&)> snow);
+  // The field must hold nothing but what the painter drew there since its last ClearField: the
+  // next one puts the background back only under the sprites drawn.
+  //
+  // `snow` moves and draws the flakes onto the field when the frame asks for snow, and adds the
+  // place of each flake it drew to its second argument. `field` is kFieldWidth x kFieldHeight
+  // times the store's scale.
+  using SnowDrawing = std::function<void(Surface&, std::vector<layout::Rect>&)>;
+  FieldPainter(const Game& game, const SpriteStore& store, Surface& field, SnowDrawing snow);
 
   void ClearField() override;
   void DrawSnow() override;
@@ -31,13 +36,13 @@ class FieldPainter final : public FrameDrawing {
 
   // Where the frame drawn since the last ClearField may differ from the frame before it, in
   // pixels of the field: the places of the sprites drawn differently, so that a window need show
-  // only those again. The whole field when there is no frame before it to compare with: the
-  // first frame, a frame after the store has loaded pictures or the field has changed size, and
-  // a frame with snow in it or in the one before (the flakes are drawn by the snow, not here).
+  // only those again. Flakes of snow move every frame: the places of this frame's and the frame
+  // before's are all changes. The whole field when there is no frame before it to compare with:
+  // the first frame, and a frame after the store has loaded pictures or the field has changed size.
   std::vector<layout::Rect> Changes() const;
 
  private:
-  // One masked draw as it reached the field.
+  // One masked draw as it reached the field; a flake of snow has no sheet of ours.
   struct Sprite {
     layout::Rect to;
     const Surface* sheet;
@@ -54,10 +59,10 @@ class FieldPainter final : public FrameDrawing {
   const Game& game_;
   const SpriteStore& store_;
   Surface& field_;
-  std::function<void(Surface&)> snow_;
+  SnowDrawing snow_;
+  std::vector<layout::Rect> flakes_;  // where the snow drew its flakes, this frame
   std::vector<Sprite> drawn_;        // this frame's sprites, in the order drawn
   std::vector<Sprite> drawnBefore_;  // the frame before's
-  bool snowed_ = false;              // snow was drawn in this frame
   bool comparable_ = false;          // the frame before was drawn whole by the sprites listed
   int loads_ = -1;                   // the store's loads and the field's size at the frame before
   int width_ = 0, height_ = 0;

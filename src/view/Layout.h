@@ -106,6 +106,11 @@ constexpr int kBoardHeight = 288;
 constexpr int kBoardFirstRowY = 72;
 constexpr int kBoardRowPitch = 16;
 constexpr int kBoardColumnX[4] = {24, 64, 152, 248};  // place, name, score, date
+constexpr int kBoardFontPixels = 12;  // one line of text within the row pitch
+// A name may fill its 16 bytes with 16 wide letters or 8 Chinese characters, wider than the 88
+// pixels up to the score. It ends, cut with an ellipsis, the same 4 pixels before the score
+// column that the places leave before the names.
+constexpr int kBoardNameWidth = kBoardColumnX[2] - kBoardColumnX[1] - 4;
 constexpr Rect kBoardCloseButton{64, 256, 209, 25};
 constexpr int kSplashWidth = 279;
 constexpr int kSplashHeight = 278;

@@ -10,6 +10,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
@@ -101,7 +102,7 @@ bool IsFile(const std::string& path) {
 
 void LoadSnow(Snow& snow, std::int16_t& snowShow, const std::string& setFolder, Dialogs& dialogs,
               PictureLoader& loader, Random& random, int scale) {
-  const std::string ini = GamePath(setFolder, "Snow.ini");
+  const std::string ini = GamePath(setFolder, files::kSnowSettings);
   snowShow = 0;
   if (!IsFile(ini)) return;
   const std::int16_t show = ParseIniBool(GetIniValue(ini, kSection, "SnowShow", dialogs)).value_or(0);
@@ -135,7 +136,7 @@ bool LoadSnowStrip(Snow& snow, const std::string& setFolder, PictureLoader& load
   return true;
 }
 
-void DrawSnow(Snow& snow, Random& random, Surface& field) {
+void DrawSnow(Snow& snow, Random& random, Surface& field, std::vector<layout::Rect>* drawnAt) {
   // The flakes array is trusted only as far as it reaches.
   const int last = std::min<int>(snow.SnowSum, static_cast<int>(snow.SnowFlakes.size()) - 1);
   for (int i = 1; i <= last; ++i) {
@@ -149,8 +150,9 @@ void DrawSnow(Snow& snow, Random& random, Surface& field) {
       f.Pic = static_cast<std::int16_t>(random.Between1And(snow.SnowPicsum));
     }
     const int k = snow.scale;
-    MaskedDraw(field, k * f.X, k * f.Y, k * snow.SnowPicWith, k * snow.SnowPicHeight, snow.PicSnow, snow.PicSnowM,
-               k * (f.Pic - 1) * snow.SnowPicWith, 0);
+    const layout::Rect at{k * f.X, k * f.Y, k * snow.SnowPicWith, k * snow.SnowPicHeight};
+    MaskedDraw(field, at.x, at.y, at.w, at.h, snow.PicSnow, snow.PicSnowM, k * (f.Pic - 1) * snow.SnowPicWith, 0);
+    if (drawnAt != nullptr) drawnAt->push_back(at);
   }
 }
 

@@ -69,7 +69,8 @@ bool LoadSnowStrip(Snow& snow, const std::string& setFolder, PictureLoader& load
 
 // One frame: every flake in order drifts (r in 1..10: r < 5 moves it XM left, else XM right),
 // falls YM, restarts at the top with a new X and picture once Y reaches 480, and is drawn masked
-// onto `field` (mask with AND, strip with OR), at the strip's scale.
-void DrawSnow(Snow& snow, Random& random, Surface& field);
+// onto `field` (mask with AND, strip with OR), at the strip's scale. The place of each flake drawn,
+// in the field's pixels, is added to `drawnAt` when given.
+void DrawSnow(Snow& snow, Random& random, Surface& field, std::vector<layout::Rect>* drawnAt = nullptr);
 
 }  // namespace pelmora

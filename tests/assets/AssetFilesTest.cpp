@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QImageReader>
 
 #include <algorithm>
@@ -72,6 +73,7 @@ const Expected kPictures[] = {
     {"ui/Icon128.png", {128, 128}, false},
     {"ui/Icon256.png", {256, 256}, false},
     {"ui/Cursor.png", {layout::kCursorSize, layout::kCursorSize}},
+    {"ui/Question.png", {32, 32}},
     {"ui/NewGame.png", kButton},
     {"ui/NewGameHover.png", kButton},
     {"ui/Exit.png", kButton},
@@ -83,8 +85,9 @@ const Expected kPictures[] = {
     {"ui/Slider3.png", kSlider},
     {"ui/Slider4.png", kSlider},
     {"ui/ScoreStart.png", {layout::kScoreBox.w, layout::kScoreBox.h}},
-    {"ui/PxbBack.png", {layout::kBoardWidth - 1, layout::kBoardHeight - 1}},
+    {"ui/PxbBack.png", {layout::kBoardWidth, layout::kBoardHeight}},
     {"ui/Pause.png", kField},
+    {"ui/GameOver.png", kField},
     {"pics/gems/GameMap.JPG", kField},
     {"pics/gems/GameImages.JPG", kPieces},
     {"pics/gems/GameImagesM.JPG", kPieces},
@@ -147,6 +150,34 @@ TEST(GameFolderPictures, TwiceAsLargeIsTheSamePictureAtExactlyTwiceTheSize) {
     const QImage one = LoadGamePicture(e.path);
     const QImage down = big.scaled(e.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LE(MeanDifference(down, one, one.rect()), 16.0);
+  }
+}
+
+// The pictures with words, whose English twins the English game shows.
+const char* const kWorded[] = {"images/GameMap.JPG", "ui/NewGame.png", "ui/NewGameHover.png", "ui/Exit.png",
+                               "ui/ExitHover.png",   "ui/Menu.png",    "ui/MenuHover.png",    "ui/PxbBack.png",
+                               "ui/Pause.png",       "ui/GameOver.png"};
+
+TEST(GameFolderPictures, EveryWordedPictureHasAnEnglishTwinOfItsSizeWithOtherWords) {
+  for (const char* name : kWorded)
+    for (const int scale : {1, 2}) {
+      const QString chinese = AtScale(name, scale), english = "en/" + chinese;
+      SCOPED_TRACE(qPrintable(english));
+      QImageReader zh(GamePathOf(chinese)), en(GamePathOf(english));
+      EXPECT_EQ(en.format(), zh.format());
+      const QImage a = zh.read(), b = en.read();
+      ASSERT_FALSE(b.isNull()) << qPrintable(en.errorString());
+      ASSERT_EQ(b.size(), a.size());
+      // Other words on the same picture: never a copy, and the same all round the edges.
+      EXPECT_GT(MeanDifference(a, b, a.rect()), 0.3);
+      const int w = a.width(), h = a.height(), e = 3 * scale;
+      for (const QRect edge : {QRect(0, 0, w, e), QRect(0, h - e, w, e), QRect(0, 0, e, h), QRect(w - e, 0, e, h)})
+        EXPECT_LT(MeanDifference(a, b, edge), 1.0);
+    }
+  // The game finds a twin by its Chinese name: a file of en/ under any other name is lost.
+  for (QDirIterator it(GamePathOf("en"), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+    const QString twin = QDir(GamePathOf("en")).relativeFilePath(it.next());
+    EXPECT_TRUE(QFileInfo::exists(GamePathOf(twin))) << qPrintable(twin);
   }
 }
 
@@ -337,6 +368,23 @@ TEST(GameFolderTexts, HelpIsUtf8ChineseFirstThenEnglish) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
   // Windows line ends throughout, so that every text viewer shows the lines.
   EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
+}
+
+TEST(GameFolderTexts, EnglishHelpIsUtf8AndBothTellHowTheLanguageIsChosen) {
+  for (const char* name : {"Help.txt", "en/Help.txt"}) {
+    SCOPED_TRACE(name);
+    const QByteArray bytes = ReadGameFile(name);
+    EXPECT_TRUE(IsValidUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n'));
+    for (const char* words : {"语言 / Language", "[UserSet]", "Language=zh", "Language=en", "GOAL", "F2"})
+      EXPECT_TRUE(bytes.contains(words)) << words;
+  }
+  // The English game's help names what its screen shows: no Chinese but the menu entry that
+  // reads in both languages.
+  QString english = QString::fromUtf8(ReadGameFile("en/Help.txt"));
+  english.remove(QStringLiteral("语言"));
+  EXPECT_FALSE(std::any_of(english.begin(), english.end(), [](QChar c) { return c.unicode() >= 0x2E80; }));
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ class FrameComposer {
     MersenneRandom random(1);
     GameRules rules(game, settings, RulesPorts{quiet, quiet, quiet, quiet, random});
     Surface f(layout::kFieldWidth, layout::kFieldHeight);
-    FieldPainter painter(game, store_, f, [this](Surface& field) { DrawSnow(snow_, snowRandom_, field); });
+    FieldPainter painter(game, store_, f, [this](Surface& field, std::vector<layout::Rect>& at) { DrawSnow(snow_, snowRandom_, field, &at); });
     RunFrame(rules, painter);
     return f;
   }

@@ -286,6 +286,32 @@ TEST(WindowPictures, PausePictureHidesTheWholeBoard) {
   EXPECT_FALSE(pause.hasAlphaChannel());
 }
 
+// The share of the pixels of r darker than a quarter of full luminance.
+double Dark(const QImage& img, const QRect& r) {
+  const QImage x = img.convertToFormat(QImage::Format_RGB32);
+  int dark = 0;
+  for (int j = r.top(); j <= r.bottom(); ++j)
+    for (int i = r.left(); i <= r.right(); ++i) dark += Luminance(x.pixel(i, j)) < 0.25;
+  return double(dark) / (r.width() * r.height());
+}
+
+TEST(WindowPictures, GameOverPictureHidesTheBoardAndSaysItsWords) {
+  const QImage pause = LoadGamePicture("ui/Pause.png");
+  // On the light panel: the title, and below it the pill saying how to play again.
+  const QRect title(60, 140, 256, 56), hint(80, 220, 216, 44);
+  for (const char* name : {"ui/GameOver.png", "en/ui/GameOver.png"}) {
+    SCOPED_TRACE(name);
+    const QImage over = LoadGamePicture(name);
+    ASSERT_FALSE(over.isNull());
+    EXPECT_FALSE(over.hasAlphaChannel());
+    EXPECT_GT(Dark(over, title), 0.12);
+    EXPECT_GT(Dark(over, hint), 0.05);
+    EXPECT_GT(MeanDifference(over, pause, title.united(hint)), 20.0);
+  }
+  // The same layout, other words.
+  EXPECT_GT(MeanDifference(LoadGamePicture("ui/GameOver.png"), LoadGamePicture("en/ui/GameOver.png"), title), 20.0);
+}
+
 TEST(WindowPictures, LeaderboardRowsKeepRedTextReadable) {
   const QImage back = LoadGamePicture("ui/PxbBack.png");
   // The ten rows of red labels: place, name, score, date, from the first column to the right edge.

@@ -144,11 +144,13 @@ class Driver {
 #endif
 
 // Whether anything but `path` is in its folder: a temporary file, whatever its name.
+// Any file beside `path` but its lock file (data.dat.lock, which the leaderboard keeps for good).
 bool Leftover(const std::string& path) {
   const fs::path file(path);
+  const fs::path lock = file.filename().string() + ".lock";
   std::error_code ec;
   for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->path().filename() != file.filename()) return true;
+    if (it->path().filename() != file.filename() && it->path().filename() != lock) return true;
   }
   return false;
 }

@@ -69,15 +69,17 @@ stop_all() {
 }
 
 # Waits for the main window (after the splash) and sets WX, WY to its client area's origin.
+# Given a process id and an x, the window of that process, first moved to (x, 0).
 wait_main_window() {
   local id=""
   for _ in $(seq 300); do
-    id=$(xdotool search --onlyvisible --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
+    id=$(xdotool search --all --onlyvisible ${1:+--pid "$1"} --name '^Pelmora2\.0\.0$' 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && break
     sleep 0.1
   done
   [ -n "$id" ] || fail "the main window did not appear"
   WID=$id
+  [ -z "${2:-}" ] || xdotool windowmove --sync "$id" "$2" 0
   eval "$(xdotool getwindowgeometry --shell "$id")"
   WX=$X
   WY=$Y
@@ -137,6 +139,21 @@ play_plan() {
     click "$(column_x "$column")" 300 "$([ "$button" = L ] && echo 1 || echo 3)"
     sleep 1.8
   done <<<"$1"
+}
+
+# Starts a game in the main window (WX, WY), loses it by the plan $1 with a record, accepts the
+# place, enters the name $2 and waits for the leaderboard window.
+lose_with_a_record() {
+  click 535 150  # new game
+  sleep 1
+  play_plan "$1"
+  wait_window '^新的记录$'  # "store it in the leaderboard?"
+  keys_to "$WIN" key Return
+  wait_gone '^新的记录$' "$WIN"
+  wait_window '^新的记录$'  # the name
+  keys_to "$WIN" type --delay 50 "$2"
+  keys_to "$WIN" key Return
+  wait_window '^Lumo排行榜$'
 }
 
 shot() { import -window root "$1"; }

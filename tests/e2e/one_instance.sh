@@ -9,15 +9,27 @@ first=$LAST_PID
 wait_main_window
 before=$(visible_windows)
 
+covered() {  # magenta pixels of another program's window over the game's: the second start raises it
+  convert "$1" -crop "300x300+$((WX + 100))+$((WY + 100))" -fill black +opaque '#f0f' -fill white -opaque '#f0f' \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+display -geometry "+$((WX + 100))+$((WY + 100))" -size 300x300 xc:'#f0f' &
+GAME_PIDS+=("$!") && sleep 1.5
+shot "$WORK/covered.png"
+[ "$(covered "$WORK/covered.png")" -gt 80000 ] || fail "the other window does not cover the game"
+
 start=$(date +%s%N)
 "$GAME/pelmora" >>"$WORK/game.log" 2>&1 && status=0 || status=$?
 took=$(( ($(date +%s%N) - start) / 1000000 ))
 [ "$status" -eq 0 ] || fail "the second start ended with status $status"
 [ "$(visible_windows)" -eq "$before" ] || fail "the second start showed a window"
 echo "second start ended after $took ms"
+sleep 0.5
+shot "$WORK/raised.png"
+[ "$(covered "$WORK/raised.png")" -lt 100 ] || fail "the running game did not come to the front"
 
 kill -9 "$first"
 sleep 0.5
 start_game
 wait_main_window
-echo "ok: a second start ends at once; a killed first run does not block the next"
+echo "ok: a second start raises the running game and ends at once; a killed first run does not block the next"

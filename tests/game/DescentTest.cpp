@@ -61,9 +61,11 @@ TEST_F(Descent, NewTopKindsStayInOneToEight) {
 TEST_F(Descent, BlinkingPiecesFollowTheBoard) {
   game.VanishEffects[0] = VanishEffect{2, 4, 0, 3, kTrue, 1};
   game.VanishEffects[1] = VanishEffect{2, 4, 0, 3, 1, 1};  // not -1: not moved
-  rules.DescendMap();
-  EXPECT_EQ(game.VanishEffects[0].Row, 5);
+  game.VanishEffects[2] = VanishEffect{3, 50, 0, 7, kTrue, 1};  // below the board: no bound
+  for (int i = 0; i < 2; ++i) rules.DescendMap();
+  EXPECT_EQ(game.VanishEffects[0].Row, 6);
   EXPECT_EQ(game.VanishEffects[1].Row, 4);
+  EXPECT_EQ(game.VanishEffects[2].Row, 52);
 }
 
 TEST_F(Descent, DuringAGrabFallingPiecesMoveOneRowThenTwo) {

@@ -2,7 +2,8 @@
 // range, every point a removed piece, the level following the score (with its caption and its
 // descent interval), the hand within the launch rows, and a still board whenever the player is
 // idle. A random player covers the refusals and the odd inputs; a greedy one scores well enough to
-// climb the levels, so that the level-up paths run under the same checks.
+// climb the levels, so that the level-up paths run under the same checks. Both players also start
+// games from scores of levels 150 to 250, where the descent reaches its 100 ms floor.
 #include <cmath>
 #include <random>
 
@@ -19,6 +20,10 @@ struct NoHooks : NewGameHooks {
   void LoadPictureSet() override {}
   void RestartLoop() override {}
 };
+
+// The descent's pace as the rules give it: 20000 ms at level 1, 100 ms less each level, and never
+// below 100 ms.
+int IntervalMsOfLevel(int level) { return level >= 200 ? 100 : 20000 - (level - 1) * 100; }
 
 int PiecesInPlay(const Game& g) {
   int n = g.HandCount;
@@ -105,7 +110,8 @@ Press GreedyPress(const Game& g) {
 
 class Play {
  public:
-  Play() { settings.SoundON = kTrue; }
+  // `highStart`: every game starts from a score of level 150..250 (14900..24999 points).
+  explicit Play(bool highStart = false) : highStart_(highStart) { settings.SoundON = kTrue; }
 
   // One frame of play: the player's input, the descent when due, then the frame, checked.
   template <typename Player>
@@ -114,6 +120,10 @@ class Play {
       settings.GameMode = static_cast<std::int16_t>(1 + rng() % 4);
       ASSERT_TRUE(rules.NewGame(hooks));
       ++games;
+      if (highStart_) {
+        game.Score = static_cast<int>(14900 + rng() % 10100);
+        rules.ShowScore();
+      }
     }
     player();
     if (descentDue) rules.DescentTick();
@@ -133,7 +143,8 @@ class Play {
     ExpectSane(game, frame);
     // The level's face and pace follow the score, even when a removal crosses a hundred.
     ASSERT_EQ(score.caption, "第" + std::to_string(game.Level) + "关") << frame;
-    ASSERT_EQ(timer.interval, GameRules::DescentIntervalMs(game.Level)) << frame;
+    ASSERT_EQ(timer.interval, IntervalMsOfLevel(game.Level)) << frame;
+    if (timer.interval == 100) ++framesAtFloor;
     maxScore = std::max(maxScore, game.Score);
     maxLevel = std::max<int>(maxLevel, game.Level);
   }
@@ -155,10 +166,14 @@ class Play {
   int maxScore = 0;
   int maxLevel = 0;
   int levelUpsMidRemoval = 0;
+  int framesAtFloor = 0;  // frames played with the descent at its 100 ms floor
+
+ private:
+  bool highStart_;
 };
 
-TEST(RandomPlay, ManyThousandFramesKeepTheRules) {
-  Play play;
+// A player pressing anything anywhere, for `frames` frames with a descent now and then.
+void PlayAtRandom(Play& play, int frames) {
   Game& game = play.game;
   // A pointer anywhere from 20 px left of the field to 24 px right of it, as a column: now and
   // then one beyond the field, which the rules must keep within 0..9.
@@ -182,18 +197,15 @@ TEST(RandomPlay, ManyThousandFramesKeepTheRules) {
       play.rules.Press(b);
     }
   };
-  for (int frame = 0; frame < 60000; ++frame) {
+  for (int frame = 0; frame < frames; ++frame) {
     play.Frame(frame, player, play.Chance(3));
     if (::testing::Test::HasFatalFailure()) return;
   }
-  // The run must really have played: several games, points scored, games lost.
-  EXPECT_GT(play.games, 5);
-  EXPECT_GT(play.maxScore, 30);
-  EXPECT_GE(static_cast<int>(play.gameOver.scores.size()), play.games - 1);
 }
 
-TEST(RandomPlay, GreedyPlayClimbsTheLevelsKeepingTheRules) {
-  Play play;
+// The greedy player for `frames` frames against the real timer at twice the real pace; returns
+// the level each finished game reached.
+std::vector<int> PlayGreedily(Play& play, int frames) {
   // One press every few frames, now and then a careless one, so that games also end. The
   // descent comes at twice the real pace (a frame counts 200 ms against the timer's interval),
   // which the greedy player outruns for a few hundred points before the board wins.
@@ -206,8 +218,8 @@ TEST(RandomPlay, GreedyPlayClimbsTheLevelsKeepingTheRules) {
   };
   int waitedMs = 0;
   int interval = 0;
-  std::vector<int> levels;  // the level each finished game reached
-  for (int frame = 0; frame < 60000; ++frame) {
+  std::vector<int> levels;
+  for (int frame = 0; frame < frames; ++frame) {
     // A new interval starts the countdown over, as the real timer does.
     if (play.timer.interval != interval || play.timer.starts != 0) {
       interval = play.timer.interval;
@@ -219,14 +231,44 @@ TEST(RandomPlay, GreedyPlayClimbsTheLevelsKeepingTheRules) {
     if (due) waitedMs = 0;
     const GameState before = play.game.State;
     play.Frame(frame, player, due);
-    if (::testing::Test::HasFatalFailure()) return;
+    if (::testing::Test::HasFatalFailure()) break;
     if (before != GameState::Over && play.game.State == GameState::Over) levels.push_back(play.game.Level);
   }
   std::string reached;
   for (const int level : levels) reached += std::to_string(level) + " ";
   ::testing::Test::RecordProperty("levels_reached", reached);
+  return levels;
+}
+
+TEST(RandomPlay, ManyThousandFramesKeepTheRules) {
+  Play play;
+  PlayAtRandom(play, 60000);
+  // The run must really have played: several games, points scored, games lost.
+  EXPECT_GT(play.games, 5);
+  EXPECT_GT(play.maxScore, 30);
+  EXPECT_GE(static_cast<int>(play.gameOver.scores.size()), play.games - 1);
+}
+
+TEST(RandomPlay, GreedyPlayClimbsTheLevelsKeepingTheRules) {
+  Play play;
+  const std::vector<int> levels = PlayGreedily(play, 60000);
   EXPECT_GE(play.maxLevel, 3) << "over " << play.games << " games";
   EXPECT_GT(play.levelUpsMidRemoval, 0);
+  EXPECT_GE(levels.size(), 3u) << "games must also end";
+}
+
+TEST(RandomPlay, GamesFromHighScoresKeepTheRulesAtTheDescentFloor) {
+  Play random(true);
+  PlayAtRandom(random, 10000);
+  EXPECT_GT(random.games, 5);
+  EXPECT_GT(random.maxLevel, 200);
+  EXPECT_GT(random.framesAtFloor, 0);
+
+  Play greedy(true);
+  const std::vector<int> levels = PlayGreedily(greedy, 10000);
+  EXPECT_GT(greedy.maxLevel, 200);
+  EXPECT_GT(greedy.framesAtFloor, 0);
+  EXPECT_GT(greedy.levelUpsMidRemoval, 0);
   EXPECT_GE(levels.size(), 3u) << "games must also end";
 }
 

@@ -25,9 +25,14 @@ struct FakeHost : LeaderboardHost {
   std::vector<bool> saveResults;
 
   std::string Today() override { return today; }
-  SaveResult Save(const PXBList& list) override {
+  SaveResult Store(const PXBEntry& entry, PXBList& list) override {
+    SaveResult failed;
+    if (path.empty()) {
+      InsertPXBEntry(list, entry);
+    } else {
+      failed = AddPXBEntry(path, entry, list);
+    }
     saved.push_back(list);
-    const SaveResult failed = path.empty() ? std::nullopt : SavePXB(path, list);
     saveResults.push_back(!failed);
     return failed;
   }
@@ -155,6 +160,8 @@ TEST_F(EnterPXBTest, SeventeenCharactersAskAgainSixteenAreAccepted) {
   dialogs.inputs.push_back("abcdefghijklmnop");   // 16
   EnterPXB(10, list, dialogs, host);
   EXPECT_EQ(dialogs.prompts, (std::vector<std::string>{kPrompt, kPrompt}));
+  // Each prompt is told the limit; the second brings back what was typed, for editing.
+  EXPECT_EQ(dialogs.typed, (std::vector<std::string>{"/16", "abcdefghijklmnopq/16"}));
   EXPECT_EQ(list[0].Name, "abcdefghijklmnop");
 }
 
@@ -168,6 +175,17 @@ TEST_F(EnterPXBTest, PromptCountsCharactersNotBytes) {
   // Accepted by the prompt, kept as far as the record holds it, the same in memory and on disk.
   EXPECT_EQ(list[0].Name, "一二三四五六七八");
   EXPECT_EQ(host.saved.at(0)[0].Name, "一二三四五六七八");
+}
+
+TEST_F(EnterPXBTest, ANameGbkCannotHoldIsToldAndGivenBackForEditing) {
+  PXBList list;
+  AnswerYesWithName("Zoé 🙂 Ω");  // é and Ω have GBK forms, the smiley none
+  dialogs.inputs.push_back("Zoé Ω");
+  EnterPXB(10, list, dialogs, host);
+  EXPECT_EQ(dialogs.defaults, (std::vector<std::string>{"", "Zoé 🙂 Ω"}));
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[1].text, "排行榜无法保存名字中的“🙂”，请修改你的名字。");
+  EXPECT_EQ(list[0].Name, "Zoé Ω");
 }
 
 TEST_F(EnterPXBTest, CancelAndEmptyNameStoreTheDefaultName) {

@@ -10,6 +10,7 @@
 
 #include "support/MouseDrive.h"
 #include "leaderboard/qt/FrmPXB.h"
+#include "view/Layout.h"
 #include "leaderboard/qt/QtLeaderboardHost.h"
 
 namespace pelmora {
@@ -19,13 +20,13 @@ using testing::MouseDrive;
 
 const QRgb kPictureBlue = qRgb(0, 0, 255);
 
-// A game folder of our own with a plain blue ui/PxbBack.png of the real size, 359 x 287.
+// A game folder of our own with a plain blue ui/PxbBack.png of the real size, 360 x 288.
 struct GameFolder {
   QTemporaryDir dir;
   QString Path() const { return dir.path(); }
   void WriteBackground() const {
     QDir(dir.path()).mkpath(QStringLiteral("ui"));
-    QImage picture(359, 287, QImage::Format_RGB32);
+    QImage picture(360, 288, QImage::Format_RGB32);
     picture.fill(kPictureBlue);
     ASSERT_TRUE(picture.save(dir.path() + QStringLiteral("/ui/PxbBack.png")));
   }
@@ -56,7 +57,7 @@ TEST_F(FrmPXBTest, WindowIsBorderlessOutOfTheTaskbarModalAndSeeThrough) {
   EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(window.windowType(), Qt::Tool);
   EXPECT_TRUE(window.isModal());
-  EXPECT_NEAR(window.windowOpacity(), 200 / 255.0, 1e-9);
+  EXPECT_EQ(window.Alpha(), 200);
 }
 
 TEST_F(FrmPXBTest, WindowIsCentredOverItsOwner) {
@@ -69,14 +70,13 @@ TEST_F(FrmPXBTest, WindowIsCentredOverItsOwner) {
   EXPECT_LE(std::abs(offset.y()), 1);
 }
 
-TEST_F(FrmPXBTest, TmFromSetsTheOpacityOfTheWholeWindow) {
-  FrmPXB window(PXBList{}, &owner, folder.Path());
-  window.tmFrom(255);
-  EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
+// Painted by the window itself, its controls with it; window opacity stays untouched.
+TEST_F(FrmPXBTest, TmFromPaintsTheWholeWindowAtThatAlpha) {
+  FrmPXB window(ThreeRows(), &owner, folder.Path());
   window.tmFrom(51);
-  EXPECT_NEAR(window.windowOpacity(), 0.2, 1e-9);
-  window.tmFrom(0);
-  EXPECT_DOUBLE_EQ(window.windowOpacity(), 0.0);
+  const QImage shown = window.grab().toImage();
+  for (QPoint p : {QPoint(5, 5), window.ComClose()->geometry().center()}) EXPECT_NEAR(qAlpha(shown.pixel(p)), 51, 1);
+  EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
 }
 
 TEST_F(FrmPXBTest, LabelsSitInTheirColumnsAndRows) {
@@ -125,14 +125,11 @@ TEST_F(FrmPXBTest, CloseButtonHasItsPlaceAndCaption) {
 TEST_F(FrmPXBTest, BackgroundPictureSitsAtTheCornerAndTheLabelsDrawRedOnIt) {
   folder.WriteBackground();
   FrmPXB window(ThreeRows(), &owner, folder.Path());
+  window.tmFrom(255);
   const QImage shot = window.grab().toImage();
   ASSERT_EQ(shot.size(), QSize(360, 288));
   EXPECT_EQ(shot.pixel(0, 0), kPictureBlue);
-  EXPECT_EQ(shot.pixel(358, 286), kPictureBlue);
-  // The picture is one pixel short of the window on both sides, drawn as it is, not stretched.
-  const QRgb windowColour = window.palette().color(QPalette::Window).rgb();
-  EXPECT_EQ(shot.pixel(359, 100), windowColour);
-  EXPECT_EQ(shot.pixel(100, 287), windowColour);
+  EXPECT_EQ(shot.pixel(359, 287), kPictureBlue);  // to its last column and row: no strip
 
   // Inside a label only red text over the blue picture: no fill of the label's own.
   const QRect name = window.LabName(1)->geometry();
@@ -170,7 +167,7 @@ TEST_F(FrmPXBTest, ALongNameIsCutShortOfTheScoreWhichShowsAsWithoutAName) {
     // name: the score and the date are whole.
     const int top = 72 + 16 * (i - 1);
     for (int y = top; y < top + 16; ++y)
-      for (int x = scoreColumn - 4; x < FrmPXB::kWidth; ++x)
+      for (int x = scoreColumn - 4; x < layout::kBoardWidth; ++x)
         ASSERT_EQ(shot.pixel(x, y), without.pixel(x, y)) << x << "," << y;
   }
   // The cut name keeps its beginning and says that it goes on; a name that fits stays whole.
@@ -183,6 +180,7 @@ TEST_F(FrmPXBTest, ALongNameIsCutShortOfTheScoreWhichShowsAsWithoutAName) {
 
 TEST_F(FrmPXBTest, MissingBackgroundPictureLeavesThePlainWindowColour) {
   FrmPXB window(PXBList{}, &owner, folder.Path());
+  window.tmFrom(255);
   const QImage shot = window.grab().toImage();
   EXPECT_EQ(shot.pixel(5, 5), window.palette().color(QPalette::Window).rgb());
   EXPECT_EQ(shot.pixel(350, 280), window.palette().color(QPalette::Window).rgb());
@@ -218,8 +216,10 @@ TEST_F(FrmPXBTest, HostSavesToTheDataDatItIsGiven) {
   ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("player")));
   const std::string pxbPath = (folder.Path() + QStringLiteral("/player/data.dat")).toStdString();
   QtLeaderboardHost host(&owner, folder.Path(), pxbPath);
-  ASSERT_EQ(host.Save(ThreeRows()), std::nullopt);
-  EXPECT_EQ(LoadPXB(pxbPath), ThreeRows());
+  PXBList list;
+  ASSERT_EQ(host.Store({"甲", 5, "d"}, list), std::nullopt);
+  EXPECT_EQ(list[0], (PXBEntry{"甲", 5, "d"}));
+  EXPECT_EQ(LoadPXB(pxbPath), list);
   EXPECT_FALSE(QFile::exists(folder.Path() + QStringLiteral("/data.dat")));
   EXPECT_FALSE(host.Today().empty());
 }

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -7,6 +11,7 @@
 #include <string>
 
 #include "leaderboard/PxbStore.h"
+#include "platform/FileLock.h"
 #include "support/TempFolder.h"
 #include "platform/TextCodec.h"
 
@@ -264,7 +269,9 @@ TEST(PxbFile, SaveWritesTheExactFileAndTheNextLoadReadsItBack) {
   ASSERT_EQ(SavePXB(path, ThreeChineseRows()), std::nullopt);
   EXPECT_EQ(ReadBytes(path), EncodePXB(ThreeChineseRows()));
   EXPECT_EQ(LoadPXB(path), ThreeChineseRows());
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+  // Beside it only the lock file that every change of data.dat takes: no temporary file.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);
+  EXPECT_TRUE(fs::exists(path + ".lock"));
 }
 
 TEST(PxbFile, SaveReplacesTheFileInsteadOfRewritingItInPlace) {
@@ -283,6 +290,33 @@ TEST(PxbFile, SaveIntoAMissingFolderFails) {
   TempFolder folder;
   const std::string path = folder.File("gone/data.dat");
   EXPECT_EQ(SavePXB(path, ThreeChineseRows()), (SaveError{SaveProblem::CannotCreate, folder.File("gone")}));
+}
+
+// Two copies of the game on one folder read the same rows at their start, then each enters a
+// record: the file ends with both (the earlier of equal scores above), and each table follows it.
+TEST(PxbTwoCopies, EachRecordGoesIntoTheFileAsItIsNowUnderALockBesideIt) {
+  TempFolder folder;
+  const std::string path = folder.File("data.dat");
+  const PXBList two{{{"甲", 300, "d1"}, {"丙", 100, "d3"}}};
+  WriteBytes(path, EncodePXB(two));
+  PXBList a = LoadPXB(path), b = LoadPXB(path);
+  ASSERT_EQ(AddPXBEntry(path, {"Alpha", 150, "d"}, a), std::nullopt);
+  ASSERT_EQ(AddPXBEntry(path, {"Bravo", 150, "d"}, b), std::nullopt);
+  const PXBList want{{two[0], {"Alpha", 150, "d"}, {"Bravo", 150, "d"}, two[1]}};
+  EXPECT_EQ(Hex(ReadBytes(path)), Hex(EncodePXB(want)));
+  EXPECT_EQ(b, want);
+#ifndef _WIN32  // the lock as another process sees it: flock is POSIX's
+  {
+    const FileLock held(folder.File("data.dat.lock"));
+    const int other = ::open(folder.File("data.dat.lock").c_str(), O_RDONLY);
+    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0) << "a second open of the lock file took it too";
+    ::close(other);
+  }
+#endif
+  fs::remove(path);
+  fs::create_directory(path);  // no table to merge into: the copy's own rows stand in
+  EXPECT_NE(AddPXBEntry(path, {"Charlie", 999, "d"}, b), std::nullopt);
+  EXPECT_EQ(b[2].Name, "Alpha");
 }
 
 }  // namespace

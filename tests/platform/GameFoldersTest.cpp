@@ -100,7 +100,7 @@ TEST(GameFolders, AWritableFolderWithPicturesKeepsEverythingBesideTheExecutable)
   PreparePlayerFolders(f, files);
   EXPECT_EQ(files.dirs, before) << "a portable game makes no folders of the player";
   EXPECT_EQ(files.files.size(), 1u);
-  EXPECT_EQ(f.Message, "");
+  EXPECT_EQ(Filled(f.Message), "");
 }
 
 // The game folder is found relative to the executable, wherever the tree was put.
@@ -167,7 +167,7 @@ TEST(GameFolders, ThePlayersFilesFollowTheXdgVariables) {
       EXPECT_EQ(f.SettingsToRead, c.settings) << where;
     }
     const bool lost = c.settings.empty() || c.leaderboard.empty();
-    EXPECT_EQ(f.Message.empty(), !lost) << where;
+    EXPECT_EQ(Filled(f.Message).empty(), !lost) << where;
   }
 }
 
@@ -175,28 +175,32 @@ TEST(GameFolders, WithoutAHomeThePlayerIsToldWhatCannotBeSaved) {
   FakeFiles files;
   files.Game("/usr/share/games/pelmora", false);
   const GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"XDG_DATA_HOME", "/data"}}}, PlayerFolderRules::Xdg);
-  EXPECT_EQ(f.Message, "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。");
+  EXPECT_EQ(Filled(f.Message), "找不到玩家的主文件夹（环境变量 HOME）。\n游戏可以照常进行，但设置将无法保存。");
 }
 
-TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndLaterStartsKeepThePlayers) {
+TEST(GameFolders, TheFirstStartCopiesTheShippedSettingsAndScoresAndLaterStartsKeepThePlayers) {
   FakeFiles files;
   files.Game("/usr/share/games/pelmora", false);
+  files.files["/usr/share/games/pelmora/data.dat"] = "scores of a read-only portable folder";
   files.Dir("/home/p");
   FakeEnv env{{{"HOME", "/home/p"}}};
 
   GameFolders first = ChooseGameFolders("/usr/games", files, env, PlayerFolderRules::Xdg);
   PreparePlayerFolders(first, files);
-  EXPECT_EQ(first.Message, "");
+  EXPECT_EQ(Filled(first.Message), "");
   EXPECT_EQ(first.SettingsToRead, "/home/p/.config/pelmora/VornPGame.ini");
   EXPECT_EQ(files.files.at(first.SettingsToSave), FakeFiles::kShipped);
-  EXPECT_TRUE(files.IsDirectory("/home/p/.local/share/pelmora")) << "data.dat needs its folder to be saved";
+  EXPECT_EQ(first.LeaderboardFile, "/home/p/.local/share/pelmora/data.dat");
+  EXPECT_EQ(files.files.at(first.LeaderboardFile), "scores of a read-only portable folder");
 
   files.files[first.SettingsToSave] = "GameMode=3\r\n";
+  files.files[first.LeaderboardFile] = "mine";
   GameFolders second = ChooseGameFolders("/usr/games", files, env, PlayerFolderRules::Xdg);
   PreparePlayerFolders(second, files);
   EXPECT_EQ(files.files.at(second.SettingsToSave), "GameMode=3\r\n");
   EXPECT_EQ(second.SettingsToRead, second.SettingsToSave);
-  EXPECT_EQ(second.Message, "");
+  EXPECT_EQ(files.files.at(second.LeaderboardFile), "mine");
+  EXPECT_EQ(Filled(second.Message), "");
 }
 
 TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
@@ -235,7 +239,7 @@ TEST(GameFolders, WhatCannotBeMadeIsToldOnceAndTheShippedSettingsAreRead) {
     c.setUp(files);
     GameFolders f = ChooseGameFolders("/usr/games", files, FakeEnv{{{"HOME", "/home/p"}}}, PlayerFolderRules::Xdg);
     PreparePlayerFolders(f, files);
-    EXPECT_EQ(f.Message, c.message) << c.what;
+    EXPECT_EQ(Filled(f.Message), c.message) << c.what;
     EXPECT_EQ(f.SettingsToRead, c.settingsLost ? shipped : f.SettingsToSave) << c.what;
     EXPECT_EQ(f.SettingsToSave, "/home/p/.config/pelmora/VornPGame.ini")
         << c.what << ": the exit's save must go to the player's file, never the shipped one";
@@ -264,10 +268,10 @@ TEST(GameFolders, OnWindowsThePlayersFilesLiveInAppDataAndProgramFilesIsInstalle
   EXPECT_EQ(f.MusicFolders, (Folders{"C:/Program Files/Pelmora/media", mine + "/media"}));
   PreparePlayerFolders(f, files);
   EXPECT_EQ(files.files.at(mine + "/VornPGame.ini"), FakeFiles::kShipped);
-  EXPECT_EQ(f.Message, "");
+  EXPECT_EQ(Filled(f.Message), "");
 
   env.vars.erase("APPDATA");
-  EXPECT_EQ(ChooseGameFolders("C:/Program Files/Pelmora", files, env, PlayerFolderRules::Windows).Message,
+  EXPECT_EQ(Filled(ChooseGameFolders("C:/Program Files/Pelmora", files, env, PlayerFolderRules::Windows).Message),
             "找不到玩家的应用数据文件夹（环境变量 APPDATA）。\n游戏可以照常进行，但设置和成绩将无法保存。");
   files.Game("D:/Games/Pelmora", true);
   EXPECT_EQ(ChooseGameFolders("D:/Games/Pelmora", files, env, PlayerFolderRules::Windows).Mode, FolderMode::Portable);
@@ -290,7 +294,7 @@ TEST(SystemGameFolders, AnInstalledTreeGivesThePlayerAWritableCopyOfItsSettings)
   GameFolders f = ChooseGameFolders((tree / "usr/games").string(), files, env);
   ASSERT_EQ(f.GameFolder, game.string());
   PreparePlayerFolders(f, files);
-  ASSERT_EQ(f.Message, "");
+  ASSERT_EQ(Filled(f.Message), "");
 
   const std::string copy = (root.Path() / "home/.config/pelmora/VornPGame.ini").string();
   ASSERT_EQ(f.SettingsToSave, copy);

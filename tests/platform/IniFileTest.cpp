@@ -396,6 +396,17 @@ TEST_F(IniFileTest, AMissingSettingsFileIsNotCreated) {
   EXPECT_TRUE(OnlyTheSettingsFile());
 }
 
+// UTF-16, bytes that are not GBK, a zero byte: the writer's lines would cut such a file's text.
+TEST_F(IniFileTest, AFileThatIsNoGbkOrUtf8TextIsNeverRewritten) {
+  for (const std::string& before : {std::string("\xFF\xFE[\0U\0]\0\r\0\n\0", 12),
+                                    std::string("[UserSet]\r\nGameMode=1\r\nN=caf\xE9\r\n"),
+                                    std::string("[UserSet]\r\nGameMode=1\r\n\0", 24)}) {
+    Write(before);
+    EXPECT_FALSE(Set("UserSet", "GameMode", "3"));
+    EXPECT_EQ(Contents(), before);
+  }
+}
+
 #ifndef _WIN32
 // Runs `write` as a user that permissions bind: as is when this process is not root, otherwise
 // in a child process that has given root up for the "nobody" user (root writes anywhere).

@@ -2,6 +2,7 @@
 // offscreen platform, in Chinese as the game runs them, answered with Enter, Esc, the close
 // button and the mouse.
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtDesktop.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,10 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -173,6 +176,26 @@ TEST_F(QtDialogsTest, InputBoxGivesTheTextForOkAndNothingForCancel) {
   EXPECT_EQ(Input([](QInputDialog& d) { PressKey(d, Qt::Key_Return); }), "无名");
   EXPECT_EQ(Input([](QInputDialog& d) { PressKey(d, Qt::Key_Escape); }), std::nullopt);
   EXPECT_EQ(Input([](QInputDialog& d) { d.close(); }), std::nullopt);
+}
+
+TEST(QtShellOpener, ShowsWhatTheDesktopCannotOpenInItsOwnWindowsInTheOwnersFont) {
+  QTemporaryFile help;
+  ASSERT_TRUE(help.open() && help.write("游戏帮助\r\n第二行") > 0 && help.flush());
+  QWidget owner;
+  owner.setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
+  QtShellOpener opener([](const QUrl&, std::function<void(bool)> done) { done(false); });
+  opener.SetOwner(&owner);
+  opener.Open(help.fileName().toStdString());
+  auto* text = QApplication::activeModalWidget()->findChild<QPlainTextEdit*>();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->toPlainText(), QStringLiteral("游戏帮助\n第二行"));
+  EXPECT_TRUE(text->isReadOnly() && text->font().family() == owner.font().family());
+  QApplication::activeModalWidget()->close();
+  opener.Open("https://pelmora.example.org/");
+  const auto* address = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+  ASSERT_NE(address, nullptr);
+  EXPECT_TRUE(address->isReadOnly() && address->selectedText() == "https://pelmora.example.org/");
+  QApplication::activeModalWidget()->close();
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
+#include <QWidget>
 #include <csignal>
 #include <cstdlib>
 
@@ -31,10 +33,10 @@ QString LockFolder() {
   return folder;
 }
 
-// In the copy: tries the lock and ends with the answer.
-[[noreturn]] void TryInAnotherProcess(const QString& path) {
+// In the copy: tries the lock and ends with the answer; refused, asks the running copy to raise.
+[[noreturn]] void TryInAnotherProcess(const QString& path, bool raise = false) {
   SingleInstance second(path);
-  std::_Exit(second.TryAcquire() ? kGotLock : kRefused);
+  std::_Exit(second.TryAcquire() ? kGotLock : !raise || second.AskRunningCopyToRaise() ? kRefused : kGotLock);
 }
 
 struct SingleInstanceTest : ::testing::Test {
@@ -43,13 +45,17 @@ struct SingleInstanceTest : ::testing::Test {
   QString Path(const char* name) { return LockFolder() + QLatin1Char('/') + QLatin1String(name); }
 };
 
-TEST_F(SingleInstanceTest, SecondProcessIsRefusedWhileTheFirstRuns) {
+TEST_F(SingleInstanceTest, SecondProcessIsRefusedWhileTheFirstRunsAndBringsItToTheFront) {
   const QString path = Path("held.lock");
   SingleInstance first(path);
+  QWidget window;
+  window.showMinimized();
   const bool firstGotIt = first.TryAcquire();  // in the copy this fails too: the parent holds it
-  EXPECT_EXIT(TryInAnotherProcess(path), ::testing::ExitedWithCode(kRefused), "");
+  if (firstGotIt) first.RaiseOnLaterStarts(&window);  // not in the copy: it must not listen
+  EXPECT_EXIT(TryInAnotherProcess(path, true), ::testing::ExitedWithCode(kRefused), "");
   EXPECT_TRUE(firstGotIt);
   EXPECT_TRUE(first.TryAcquire());  // still ours
+  QTRY_VERIFY(!window.isMinimized());
 }
 
 TEST_F(SingleInstanceTest, KilledHolderDoesNotBlockTheNextStart) {

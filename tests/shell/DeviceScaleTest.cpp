@@ -1,7 +1,7 @@
 // The main window carried from an ordinary screen to one of device pixel ratio 2 and back: the
 // field is composed at twice the pixels and shown pixel for pixel in the same area, and the
-// window's pictures come from their "@2x" files. The test platform has both screens (see
-// TwoScreens.json).
+// window's pictures come from their "@2x" files; and on a screen of ratio 1.5. The test platform
+// has the three screens (see TwoScreens.json).
 #include <QScreen>
 
 #include "shell/ShellFixture.h"
@@ -13,14 +13,15 @@ namespace {
 class DeviceScale : public ShellTest {
  protected:
   void SetUp() override {
-    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    ASSERT_EQ(QGuiApplication::screens().size(), 3);
     ASSERT_TRUE(Start());
-    MoveToScreen(0);
+    MoveToScreen("ordinary");
     W().show();
     QApplication::processEvents();
   }
-  void MoveToScreen(int i) {
-    W().move(QGuiApplication::screens().at(i)->geometry().topLeft() + QPoint(50, 50));
+  void MoveToScreen(const QString& name) {
+    for (const QScreen* screen : QGuiApplication::screens())
+      if (screen->name() == name) W().move(screen->geometry().topLeft() + QPoint(50, 50));
     QApplication::processEvents();
   }
   // What a widget paints, in the pixels of its screen.
@@ -40,7 +41,7 @@ TEST_F(DeviceScale, OnAScreenOfRatioTwoTheFieldAndTheButtonsAreDrawnForEveryPixe
   ASSERT_EQ(W().DeviceScale(), 1);
   EXPECT_EQ(W().PicGameMap()->frame().size(), QSize(376, 480));
 
-  MoveToScreen(1);
+  MoveToScreen("twice");
   ASSERT_EQ(W().devicePixelRatio(), 2.0);
   shell->RunOneFrame();
   QImage frame = W().PicGameMap()->frame();
@@ -69,11 +70,31 @@ TEST_F(DeviceScale, OnAScreenOfRatioTwoTheFieldAndTheButtonsAreDrawnForEveryPixe
   shell->session().TogglePause();
 
   // Back on the ordinary screen, all is as it was.
-  MoveToScreen(0);
+  MoveToScreen("ordinary");
   shell->RunOneFrame();
   EXPECT_EQ(W().PicGameMap()->frame().size(), QSize(376, 480));
   EXPECT_TRUE(Painted(W().ComBox(1)) == File("ui/NewGame.png"));
   EXPECT_EQ(W().PicGetF()->pixmap().size(), QSize(122, 27));
+}
+
+// At 1.5 a frame is drawn down and painted only where it changed: a place changed but not named
+// keeps its old colour in the window's own pixels (shown at its logical size), and all is opaque.
+TEST_F(DeviceScale, AtOneAndAHalfAFrameRepaintsOnlyTheChangedRectangle) {
+  MoveToScreen("one and a half");
+  ASSERT_EQ(W().devicePixelRatio(), 1.5);
+  Surface frame(752, 960, 0x00203040u);  // top bytes 0, as the raster operations may leave them
+  W().PicGameMap()->Show(AsImage(frame, 2));
+  QApplication::processEvents();
+  const Surface square(40, 40, 0x00F0E0D0u);
+  for (QPoint p : {QPoint(200, 200), QPoint(600, 800)}) BitBlt(frame, p.x(), p.y(), 40, 40, square, 0, 0, RasterOp::SrcCopy);
+  W().PicGameMap()->ShowChanges(AsImage(frame, 2), {QRect(200, 200, 40, 40)});
+  QApplication::processEvents();
+  const QImage screen = W().screen()->grabWindow(W().winId()).toImage();
+  ASSERT_EQ(screen.size(), QSize(651, 551));
+  auto at = [&](int x, int y) { return screen.pixel(36 + x / 2, 25 + y / 2); };  // a frame pixel's place
+  EXPECT_EQ(at(220, 220), 0xFFF0E0D0u);
+  EXPECT_EQ(at(620, 820), 0xFF203040u);  // changed, not named
+  EXPECT_EQ(at(100, 100), 0xFF203040u);
 }
 
 }  // namespace

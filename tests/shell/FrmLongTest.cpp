@@ -35,7 +35,7 @@ bool Near(QRgb pixel, QRgb expected, int tolerance = 40) {
          std::abs(qBlue(pixel) - qBlue(expected)) <= tolerance;
 }
 
-int Alpha(const FrmLong& splash) { return qRound(splash.windowOpacity() * 255); }
+int Alpha(const FrmLong& splash) { return splash.Alpha(); }
 
 TEST(FrmLong, IsASmallBorderlessWindowCentredOnTheScreen) {
   SplashFolder folder;
@@ -47,7 +47,9 @@ TEST(FrmLong, IsASmallBorderlessWindowCentredOnTheScreen) {
   EXPECT_EQ(splash.windowType(), Qt::Tool);  // no taskbar entry
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_EQ(splash.pos(), QPoint(screen.x() + (screen.width() - 279) / 2, screen.y() + (screen.height() - 278) / 2));
-  EXPECT_NEAR(splash.windowOpacity(), 50 / 255.0, 1e-9);
+  // Painted at alpha 50, not asked of the window system, which may not do it.
+  EXPECT_DOUBLE_EQ(splash.windowOpacity(), 1.0);
+  EXPECT_NEAR(qAlpha(splash.grab().toImage().pixel(140, 140)), 50, 1);
 }
 
 TEST(FrmLong, FadesUpToOpaqueOnceThenDownAndClosesOnTheEightySecondTick) {
@@ -111,6 +113,7 @@ TEST(FrmLong, PictureIsStretchedOverTheWholeWindow) {
   folder.WriteHalvesPicture();
   FrmLong splash(folder.Path());
   ASSERT_TRUE(splash.HasPicture());
+  splash.tmFrom(255);
   const QImage shot = splash.grab().toImage();
   ASSERT_EQ(shot.size(), QSize(279, 278));
   const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
@@ -124,6 +127,7 @@ TEST(FrmLong, PictureIsStretchedOverTheWholeWindow) {
 
 void ExpectPlainBackground(const FrmLong& splash) {
   EXPECT_FALSE(splash.HasPicture());
+  const_cast<FrmLong&>(splash).tmFrom(255);
   const QImage shot = const_cast<FrmLong&>(splash).grab().toImage();
   const QRgb window = splash.palette().color(QPalette::Window).rgb();
   for (QPoint p : {QPoint(0, 0), QPoint(278, 0), QPoint(139, 139), QPoint(0, 277), QPoint(278, 277)}) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "shell/ShellFixture.h"
+#include "shell/qt/GameCursor.h"
 
 namespace pelmora::testing {
 namespace {
@@ -165,6 +166,23 @@ TEST_F(MainWindow, TheGameCursorShowsOverTheControlsOnly) {
     EXPECT_EQ(w->cursor().shape(), Qt::BitmapCursor) << w->metaObject()->className();
   EXPECT_EQ(W().cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(W().GameCursor().hotSpot(), QPoint(5, 0));
+}
+
+TEST(GameCursor, HasItsLogicalSizeAndItsHotSpotOnTheTipAtEveryScale) {
+  for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+    const CursorPicture cursor = GameCursorPicture(PELMORA_GAME_DIR "/ui/", ratio);
+    const QImage image = cursor.image.convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(image.deviceIndependentSize(), QSizeF(32, 32)) << ratio;
+    std::vector<int> solid;  // the first row's solid pixels: the arrow's tip
+    int y = 0;
+    for (; solid.empty() && y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qAlpha(image.pixel(x, y)) >= 128) solid.push_back(x);
+    ASSERT_FALSE(solid.empty()) << ratio;
+    EXPECT_LE((QPointF(cursor.deviceHotSpot) - QPointF((solid.front() + solid.back()) / 2.0, y - 1)).manhattanLength(), 1.5);
+    // X11 takes the hot spot in device pixels, as it takes the picture.
+    EXPECT_EQ(GameCursor(PELMORA_GAME_DIR "/ui/", ratio, true).hotSpot(), cursor.deviceHotSpot) << ratio;
+  }
 }
 
 TEST_F(MainWindow, ClickingModeLabelThreeChoosesTheChallengeMode) {

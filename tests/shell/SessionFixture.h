@@ -34,7 +34,7 @@ struct FakeView : MainView {
     field = f;
   }
   void ShowScore(const Surface&) override {}
-  void ShowLevelCaption(const std::string& c) override { caption = c; }
+  void ShowLevel(int level) override { caption = "第" + std::to_string(level) + "关"; }
   void ShowMode(int m) override { mode = m; }
   void SetMusicSwitch(bool on) override {
     if (on == music) return;
@@ -51,6 +51,8 @@ struct FakeView : MainView {
     ++closed;
     session->Shutdown();
   }
+  std::vector<std::pair<FileProblem, std::string>> problems;
+  void TellFileProblem(FileProblem problem, const std::string& path) override { problems.emplace_back(problem, path); }
 };
 
 struct FakeLoop : FrameLoop {
@@ -98,8 +100,8 @@ class SessionTest : public ::testing::Test {
   // Builds the session and runs its start-up; false when start-up refused to go on.
   bool Start() {
     view = FakeView{};
-    session = std::make_unique<Session>(where.value_or(PortableGameFolders(folder.Text())), SessionPorts{view, loop, timer, dialogs, cues, player, opener,
-                                                                    pictures, random, host, [this] { ++ended; }});
+    session = std::make_unique<Session>(where.value_or(PortableGameFolders(folder.Text())), SessionPorts{{dialogs, cues, player, opener, pictures, random, [this] { ++ended; }},
+                                                                         view, loop, timer, host});
     view.session = session.get();
     return session->StartUp();
   }

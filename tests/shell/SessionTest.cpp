@@ -1,5 +1,6 @@
 // The session on its own: new game and its question, the music, exit and the settings saved,
 // help, and a lost game's score handed to the leaderboard.
+#include "platform/NativeFile.h"
 #include "shell/SessionFixture.h"
 #include "platform/Paths.h"
 #include "view/Layout.h"
@@ -177,13 +178,48 @@ TEST_F(SessionFlow, ALostGameHandsItsScoreToTheLeaderboard) {
     for (int r = 0; r <= 10; ++r) session->game().Map[r][c] = {1, CellState::Stop};
   dialogs.answers = {Answer::Yes};
   dialogs.inputs = {std::string("小明")};
+  int shown = -1;  // the frame that ends the game is on screen before the question
+  dialogs.asking = [&] { shown = view.fieldsShown; };
+  const int before = view.fieldsShown;
   session->DescentTimerTick();
   session->RunOneFrame();
+  EXPECT_EQ(shown, before + 1);
   EXPECT_EQ(session->game().State, GameState::Over);
   EXPECT_FALSE(timer.enabled);
   EXPECT_EQ(session->leaderboard()[0].Name, "小明");
   EXPECT_EQ(session->leaderboard()[0].Score, 37);
   EXPECT_EQ(host.shown, 1);
+  // Then the game-over picture, with no frames under it; a new background does not replace it.
+  session->ChoosePictureSet(2);
+  EXPECT_EQ(view.field.at(0, 0), FakePictures::ColourOf("GameOver.png"));
+  EXPECT_FALSE(loop.running);
+}
+
+// ---- A settings file that is missing, or no text ----
+
+TEST_F(SessionTest, AMissingSettingsFileIsMadeAtExitAsShippedAndTheNextStartAsksNothing) {
+  const std::string shipped = ReadBytes((folder.Path() / "VornPGame.ini").string());
+  fs::remove(folder.Path() / "VornPGame.ini");
+  ASSERT_TRUE(Start());
+  session->Shutdown();
+  EXPECT_EQ(ReadBytes((folder.Path() / "VornPGame.ini").string()), shipped);
+  dialogs.messages.clear();
+  ASSERT_TRUE(Start());
+  EXPECT_THAT(dialogs.Captions(), ElementsAre());
+}
+
+TEST_F(SessionTest, ASettingsFileInUtf16IsToldOnceAndLeftByteForByteAfterAGameAndAnExit) {
+  const std::string path = Utf8Path(folder.Path() / "VornPGame.ini");
+  std::string utf16 = "\xFF\xFE";  // as a Windows editor saves it
+  for (const char c : std::string("[UserSet]\r\nMediaON=False\r\n")) utf16 += std::string{c, '\0'};
+  WriteBytes(path, utf16);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(view.problems, (std::vector{std::pair{FileProblem::SettingsNotText, path}}));
+  session->NewGameCommand();
+  dialogs.answers = {Answer::Ok};
+  session->ExitCommand();
+  EXPECT_EQ(ReadBytes(path), utf16);
+  EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏进行中,真的要退出吗?"));
 }
 
 // ---- Pause and the keys ----
@@ -246,11 +282,10 @@ TEST_F(Paused, TheNewGameButtonAsksThenStartsAfreshOrGoesOn) {
   dialogs.answers = {Answer::Cancel};
   session->NewGameCommand();
   EXPECT_THAT(dialogs.Captions(), ElementsAre("提示: 游戏还没结束,真的要重新开始吗?"));
-  EXPECT_FALSE(session->Paused());
-  EXPECT_FALSE(timer.held);
+  EXPECT_TRUE(session->Paused());  // as it was
+  EXPECT_TRUE(timer.held);
   EXPECT_EQ(timer.starts, 1);
 
-  session->PauseIfRunning();
   session->ChoosePictureSet(2);  // another set's background must not show instead
   EXPECT_TRUE(ShowsPausePicture());
   dialogs.answers = {Answer::Ok};

@@ -39,8 +39,8 @@ class ShellTest : public ::testing::Test {
 
   // Builds the shell and runs its start-up; false when start-up refused to go on.
   bool Start() {
-    shell = std::make_unique<GameShell>(PortableGameFolders(folder.Text()), ShellPorts{dialogs, cues, player, opener, pictures, random,
-                                                                  tick, &host, [this] { ++ended; }});
+    shell = std::make_unique<GameShell>(PortableGameFolders(folder.Text()), ShellPorts{{dialogs, cues, player, opener, pictures, random, [this] { ++ended; }},
+                                                                             tick, &host});
     return shell->StartUp();
   }
   FrmMain& W() { return shell->window(); }

@@ -99,7 +99,8 @@ TEST_F(Shell, TheMenuHoldsThePictureSetsAfterItsSeparator) {
   EXPECT_EQ(sets.actions()[3]->text(), "冬雪");
   std::vector<std::string> entries;
   for (QAction* a : shell->menu().munFiler().actions()) entries.push_back(a->isSeparator() ? "-" : a->text().toStdString());
-  EXPECT_THAT(entries, ElementsAre("选择游戏图片", "-", "游戏帮助", "排行榜", "-", "最新游戏资讯", "关于...", "-", "退出"));
+  EXPECT_THAT(entries, ElementsAre("选择游戏图片", "-", "游戏帮助", "排行榜", "-", "最新游戏资讯", "关于...", "-",
+                                   "语言 / Language", "-", "退出"));
 }
 
 TEST_F(Shell, ChoosingAPictureSetDuringAGameKeepsTheBoard) {
@@ -137,12 +138,12 @@ TEST_F(Shell, APictureSetWithAMissingFileKeepsThePicturesAndSaysWhich) {
 }
 
 TEST_F(Shell, WebPageLeaderboardAndAbout) {
-  shell->menu().Entry("最新游戏资讯")->trigger();
+  shell->menu().Entry(MenuCommand::WebPage)->trigger();
   ASSERT_EQ(opener.opened.size(), 1u);
   EXPECT_THAT(opener.opened[0], HasSubstr("https://"));
-  shell->menu().Entry("排行榜")->trigger();
+  shell->menu().Entry(MenuCommand::Leaderboard)->trigger();
   EXPECT_EQ(host.shown, 1);
-  shell->menu().Entry("关于...")->trigger();
+  shell->menu().Entry(MenuCommand::About)->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].caption, "关于Pelmora2.0.0");
   EXPECT_EQ(dialogs.messages[0].icon, Icon::None);
@@ -221,6 +222,16 @@ TEST_F(Shell, NoControlTakesTheKeysFromTheField) {
 TEST_F(Shell, MinimisingTheWindowPausesARunningGameUntilThePlayerAsks) {
   W().show();
   NewGameButton();
+  // The desktop takes the keyboard while it drags the game's own leaderboard: no other program.
+  auto* leaderboard = new QDialog(&W());
+  leaderboard->setModal(true);
+  leaderboard->show();
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+  ASSERT_FALSE(shell->session().Paused());
+  delete leaderboard;
+  emit qApp->applicationStateChanged(Qt::ApplicationInactive);  // another program
+  ASSERT_TRUE(shell->session().Paused());
+  shell->session().TogglePause();
   W().showMinimized();
   EXPECT_TRUE(shell->session().Paused());
   W().showNormal();

@@ -43,7 +43,11 @@ struct FakeScoreView : ScoreView {
   std::string caption;
   std::vector<std::string> captions;
   void ShowDigits(std::string_view eight) override { digits = std::string(eight); }
-  void ShowLevelCaption(const std::string& c) override { caption = c; captions.push_back(c); }
+  // Worded as the game words it in Chinese.
+  void ShowLevel(int level) override {
+    caption = "第" + std::to_string(level) + "关";
+    captions.push_back(caption);
+  }
 };
 
 struct FakeGameOver : GameOverHandOff {
@@ -79,10 +83,13 @@ struct FakeDialogs : Dialogs {
   std::deque<Answer> answers;          // next answers; when empty, `fallback`
   Answer fallback = Answer::Ok;
   std::vector<std::string> prompts;
+  std::vector<std::string> defaults;  // what each input box started with
   std::deque<std::optional<std::string>> inputs;  // nullopt = Cancel
 
-  Answer Message(const std::string& text, const std::string& caption, Buttons b, Icon i) override {
-    messages.push_back({text, caption, b, i});
+  std::function<void()> asking;  // runs as each message box opens
+  Answer Message(const Text& text, const Text& caption, Buttons b, Icon i) override {
+    messages.push_back({Filled(text), Filled(caption), b, i});
+    if (asking) asking();
     if (answers.empty()) return fallback;
     Answer a = answers.front();
     answers.pop_front();
@@ -97,9 +104,11 @@ struct FakeDialogs : Dialogs {
   std::vector<std::pair<StoredFile, SaveError>> saveFailures;
   void SaveFailed(StoredFile file, const SaveError& why) override { saveFailures.emplace_back(file, why); }
 
-  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string&) override {
-    prompts.push_back(prompt + "|" + title);
+  std::vector<std::string> typed;  // the text each prompt came with, and "/" its limit
+  std::optional<std::string> Input(const Text& prompt, const Text& title, const std::string& t, int n) override {
+    prompts.push_back(Filled(prompt) + "|" + Filled(title));
+    defaults.push_back(t);
+    typed.push_back(t + "/" + std::to_string(n));
     if (inputs.empty()) return std::nullopt;
     auto v = inputs.front();
     inputs.pop_front();
@@ -135,7 +144,10 @@ struct FakeHost : LeaderboardHost {
   int shown = 0;
   PXBList lastShown{};
   std::string Today() override { return "2026/12/7"; }
-  SaveResult Save(const PXBList&) override { return std::nullopt; }
+  SaveResult Store(const PXBEntry& entry, PXBList& list) override {
+    InsertPXBEntry(list, entry);
+    return std::nullopt;
+  }
   void ShowLeaderboard(const PXBList& list) override {
     ++shown;
     lastShown = list;

@@ -14,7 +14,7 @@ struct QuietPorts : CueSink, DescentTimer, ScoreView, GameOverHandOff, NewGameHo
   void HoldCountdown() override {}
   void ResumeCountdown() override {}
   void ShowDigits(std::string_view) override {}
-  void ShowLevelCaption(const std::string&) override {}
+  void ShowLevel(int) override {}
   void EnterPXB(std::int32_t) override {}
   bool ConfirmRestart() override { return true; }
   void StartMusic() override {}

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "leaderboard/PxbStore.h"
+#include "platform/qt/Translucent.h"
 
 class QLabel;
 class QPushButton;
@@ -20,8 +21,6 @@ class FrmPXB final : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 360;
-  static constexpr int kHeight = 288;
   static constexpr int kOpacity = 200;  // of 255: the main window shows faintly through
 
   // Builds the window, filled from `list`, centred over `owner` (or the screen without one).
@@ -31,8 +30,9 @@ class FrmPXB final : public QDialog {
   // Shows a new window modally; returns when it has been closed.
   static void ShowModal(const PXBList& list, QWidget* owner, const QString& gameFolder);
 
-  // The opacity of the whole window, 0 (invisible) .. 255 (opaque).
-  void tmFrom(int alpha);
+  // The alpha of the whole window, 0 (invisible) .. 255 (opaque).
+  void tmFrom(int alpha) { translucent_.SetAlpha(alpha); }
+  int Alpha() const { return translucent_.Alpha(); }
 
   // The controls of row i = 1..10: place, name (cut with an ellipsis before the score column),
   // score, date; and the close button.
@@ -50,6 +50,7 @@ class FrmPXB final : public QDialog {
   QLabel* MakeLabel(const QString& text, int x, int y, int maxWidth = QWIDGETSIZE_MAX);
   void CentreOver(QWidget* owner);
 
+  Translucent translucent_;
   QPixmap background_;
   std::array<QLabel*, 10> label1_{};
   std::array<QLabel*, 10> labName_{};

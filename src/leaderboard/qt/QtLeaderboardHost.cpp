@@ -14,9 +14,7 @@ std::string QtLeaderboardHost::Today() {
   return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-SaveResult QtLeaderboardHost::Save(const PXBList& list) {
-  return SavePXB(pxbPath_, list);
-}
+SaveResult QtLeaderboardHost::Store(const PXBEntry& entry, PXBList& list) { return AddPXBEntry(pxbPath_, entry, list); }
 
 void QtLeaderboardHost::ShowLeaderboard(const PXBList& list) { FrmPXB::ShowModal(list, owner_, gameFolder_); }
 

@@ -18,7 +18,7 @@ class QtLeaderboardHost final : public LeaderboardHost {
   QtLeaderboardHost(QWidget* owner, QString gameFolder, std::string pxbPath);
 
   std::string Today() override;
-  SaveResult Save(const PXBList& list) override;  // to pxbPath
+  SaveResult Store(const PXBEntry& entry, PXBList& list) override;  // into pxbPath
   void ShowLeaderboard(const PXBList& list) override;
 
  private:

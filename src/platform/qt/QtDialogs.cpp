@@ -1,11 +1,15 @@
 #include "platform/qt/QtDialogs.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
 
 #include "platform/AppInfo.h"
+#include "platform/qt/QtLanguage.h"
 
 namespace pelmora {
 
@@ -15,6 +19,9 @@ struct Choice {
   Answer answer;
   const char* text;
 };
+
+// The buttons' words, in the catalogue's context of the boxes.
+constexpr char kButtons[] = "QtDialogs";
 
 // The buttons of each box, left to right, with what Enter and what Esc (or closing the box)
 // choose. Enter takes the first button, as the game's boxes have always done; in particular
@@ -26,11 +33,17 @@ struct ButtonSet {
 };
 
 const ButtonSet& SetOf(Buttons b) {
-  static const ButtonSet ok{{{Answer::Ok, "确定"}}, Answer::Ok, Answer::Ok};
-  static const ButtonSet okCancel{{{Answer::Ok, "确定"}, {Answer::Cancel, "取消"}}, Answer::Ok, Answer::Cancel};
-  static const ButtonSet yesNo{{{Answer::Yes, "是(&Y)"}, {Answer::No, "否(&N)"}}, Answer::Yes, Answer::No};
-  static const ButtonSet abortRetryIgnore{
-      {{Answer::Abort, "中止"}, {Answer::Retry, "重试"}, {Answer::Ignore, "忽略"}}, Answer::Abort, Answer::Abort};
+  static const char* const okText = QT_TRANSLATE_NOOP("QtDialogs", "确定");
+  static const ButtonSet ok{{{Answer::Ok, okText}}, Answer::Ok, Answer::Ok};
+  static const ButtonSet okCancel{{{Answer::Ok, okText}, {Answer::Cancel, QT_TRANSLATE_NOOP("QtDialogs", "取消")}},
+                                  Answer::Ok, Answer::Cancel};
+  static const ButtonSet yesNo{
+      {{Answer::Yes, QT_TRANSLATE_NOOP("QtDialogs", "是(&Y)")}, {Answer::No, QT_TRANSLATE_NOOP("QtDialogs", "否(&N)")}},
+      Answer::Yes, Answer::No};
+  static const ButtonSet abortRetryIgnore{{{Answer::Abort, QT_TRANSLATE_NOOP("QtDialogs", "中止")},
+                                           {Answer::Retry, QT_TRANSLATE_NOOP("QtDialogs", "重试")},
+                                           {Answer::Ignore, QT_TRANSLATE_NOOP("QtDialogs", "忽略")}},
+                                          Answer::Abort, Answer::Abort};
   switch (b) {
     case Buttons::Ok: return ok;
     case Buttons::OkCancel: return okCancel;
@@ -52,10 +65,10 @@ QMessageBox::Icon IconOf(Icon i) {
 
 }  // namespace
 
-Answer QtDialogs::Message(const std::string& text, const std::string& caption, Buttons buttons, Icon icon) {
+Answer QtDialogs::Message(const Text& text, const Text& caption, Buttons buttons, Icon icon) {
   // The game's texts break their lines the Windows way (CR LF); a label wants plain LF.
-  const QString body = QString::fromStdString(text).replace("\r\n", "\n");
-  QMessageBox box(IconOf(icon), QString::fromStdString(caption), body, QMessageBox::NoButton, owner_.data());
+  const QString body = Words(text).replace("\r\n", "\n");
+  QMessageBox box(IconOf(icon), Words(caption), body, QMessageBox::NoButton, owner_.data());
   // Qt's standard buttons are placed by role, in an order that each platform's button-box layout
   // chooses (Abort, a rejecting button, lands right of Retry and Ignore on Windows and left of
   // them elsewhere). Buttons that share one role keep the order they are added in on every
@@ -63,10 +76,15 @@ Answer QtDialogs::Message(const std::string& text, const std::string& caption, B
   const ButtonSet& set = SetOf(buttons);
   std::vector<std::pair<const QAbstractButton*, Answer>> answers;
   for (const Choice& choice : set.choices) {
-    QPushButton* button = box.addButton(QString::fromUtf8(choice.text), QMessageBox::ActionRole);
+    QPushButton* button = box.addButton(QCoreApplication::translate(kButtons, choice.text), QMessageBox::ActionRole);
     answers.emplace_back(button, choice.answer);
     if (choice.answer == set.enter) box.setDefaultButton(button);
     if (choice.answer == set.escape) box.setEscapeButton(button);
+  }
+  // Qt's own question mark is a small bitmap, blurred on a screen of more pixels.
+  if (icon == Icon::Question && QFile::exists(pictures_ + "Question.png")) {
+    const QIcon own(pictures_ + "Question.png");  // with its "@2x" drawing beside it
+    box.setIconPixmap(own.pixmap(QSize(32, 32), box.devicePixelRatio()));
   }
   box.exec();
   for (const auto& [button, answer] : answers)
@@ -74,42 +92,51 @@ Answer QtDialogs::Message(const std::string& text, const std::string& caption, B
   return set.escape;
 }
 
-std::optional<std::string> QtDialogs::Input(const std::string& prompt, const std::string& title,
-                                            const std::string& defaultText) {
+std::optional<std::string> QtDialogs::Input(const Text& prompt, const Text& title, const std::string& defaultText,
+                                            int maxChars) {
   QInputDialog dialog(owner_.data());
-  dialog.setWindowTitle(QString::fromStdString(title));
-  dialog.setLabelText(QString::fromStdString(prompt));
+  dialog.setWindowTitle(Words(title));
+  dialog.setLabelText(Words(prompt));
   dialog.setTextValue(QString::fromStdString(defaultText));
   dialog.setInputMode(QInputDialog::TextInput);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.textValue().toStdString();
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    // Characters as the player counts them, not UTF-16 units: 😀 is one.
+    const QString text = dialog.textValue();
+    if (maxChars <= 0 || text.toUcs4().size() <= maxChars) return text.toStdString();
+    Message(Text(QT_TRANSLATE_NOOP("Pelmora", "这个名字太长了：最多只能有 %1 个字。"), {std::to_string(maxChars)}),
+            title, Buttons::Ok, Icon::Exclamation);
+  }
 }
 
 namespace {
 
-// Why a save failed, in the player's words.
-QString Reason(const SaveError& why) {
-  const QString path = QString::fromStdString(why.Path);
+// Why a save failed, as a sentence of its own with the file in it.
+Text Reason(const SaveError& why) {
+  const char* words = "%1";
   switch (why.Problem) {
-    case SaveProblem::DanglingLink: return QStringLiteral("该文件是一个链接，它指向的文件不存在：%1").arg(path);
-    case SaveProblem::NotAFile: return QStringLiteral("%1 不是普通文件。").arg(path);
-    case SaveProblem::ReadOnly: return QStringLiteral("%1 是只读文件。").arg(path);
-    case SaveProblem::CannotCreate: return QStringLiteral("无法在文件夹 %1 中创建文件。").arg(path);
-    case SaveProblem::CannotWrite: return QStringLiteral("无法写入 %1（磁盘可能已满）。").arg(path);
-    case SaveProblem::CannotReplace: return QStringLiteral("无法替换 %1。").arg(path);
-    case SaveProblem::NotEncodable: return QStringLiteral("%1 的编码无法保存其中的文字。").arg(path);
-    case SaveProblem::Unreadable: return QStringLiteral("无法读取 %1。").arg(path);
+    case SaveProblem::DanglingLink: words = QT_TRANSLATE_NOOP("Pelmora", "该文件是一个链接，它指向的文件不存在：%1"); break;
+    case SaveProblem::NotAFile: words = QT_TRANSLATE_NOOP("Pelmora", "%1 不是普通文件。"); break;
+    case SaveProblem::ReadOnly: words = QT_TRANSLATE_NOOP("Pelmora", "%1 是只读文件。"); break;
+    case SaveProblem::CannotCreate: words = QT_TRANSLATE_NOOP("Pelmora", "无法在文件夹 %1 中创建文件。"); break;
+    case SaveProblem::CannotWrite: words = QT_TRANSLATE_NOOP("Pelmora", "无法写入 %1（磁盘可能已满）。"); break;
+    case SaveProblem::CannotReplace: words = QT_TRANSLATE_NOOP("Pelmora", "无法替换 %1。"); break;
+    case SaveProblem::NotEncodable: words = QT_TRANSLATE_NOOP("Pelmora", "%1 的编码无法保存其中的文字。"); break;
+    case SaveProblem::Unreadable: words = QT_TRANSLATE_NOOP("Pelmora", "无法读取 %1。"); break;
+    case SaveProblem::NotText: words = QT_TRANSLATE_NOOP("Pelmora", "%1 不是游戏能读的文字，没有改动。"); break;
   }
-  return path;
+  return Text(words, {why.Path});
 }
 
 }  // namespace
 
 void QtDialogs::SaveFailed(StoredFile file, const SaveError& why) {
-  const QString text = file == StoredFile::Settings
-                           ? QStringLiteral("游戏设置无法保存：%1\n下次启动时将使用原来的设置。").arg(Reason(why))
-                           : QStringLiteral("排行榜无法保存：%1\n这次的记录只保留到游戏退出为止。").arg(Reason(why));
-  Message(text.toStdString(), kAppTitle, Buttons::Ok, Icon::Exclamation);
+  // The reason is a whole sentence of its own, already in the player's language.
+  const std::string reason = Words(Reason(why)).toStdString();
+  const char* words = file == StoredFile::Settings
+                          ? QT_TRANSLATE_NOOP("Pelmora", "游戏设置无法保存：%1\n下次启动时将使用原来的设置。")
+                          : QT_TRANSLATE_NOOP("Pelmora", "排行榜无法保存：%1\n这次的记录只保留到游戏退出为止。");
+  Message(Text(words, {reason}), kAppTitle, Buttons::Ok, Icon::Exclamation);
 }
 
 }  // namespace pelmora

@@ -29,7 +29,9 @@ class FrameDriver final : public QObject, public FrameLoop {
   void Check();
   void Schedule(std::uint32_t ms);
 
-  static constexpr std::uint32_t kHeldRecheckMs = 20;
+  // While held, the loop looks again once a frame period: a held frame runs at most one period
+  // late, and an open dialogue costs ten wake-ups a second.
+  static constexpr std::uint32_t kHeldRecheckMs = FrameClock::kPeriodMs;
 
   Tick& tick_;
   std::function<bool()> mayRun_;

@@ -4,31 +4,28 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
 
 #include "platform/Paths.h"
 #include "platform/qt/QtPictures.h"
 #include "view/Layout.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
 FrmLong::FrmLong(const QString& gameFolder, QWidget* parent)
     // Tool: a passing helper window, kept out of the taskbar.
-    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), longTimer_(new QTimer(this)) {
-  setWindowTitle(QStringLiteral("Lumo程序加载"));
-  setFixedSize(kWidth, kHeight);
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint), translucent_(*this), longTimer_(new QTimer(this)) {
+  setWindowTitle(tr("Lumo程序加载"));
+  setFixedSize(layout::kSplashWidth, layout::kSplashHeight);
   setModal(true);
-  // The window colour of the system is the background wherever the picture is missing.
-  setBackgroundRole(QPalette::Window);
-  setAutoFillBackground(true);
   const QScreen* screen = QGuiApplication::primaryScreen();
   // A missing or unreadable picture leaves a null image: the plain background shows.
-  picture_ = LoadImage(QString::fromStdString(GamePath(gameFolder.toStdString(), "\\images\\Long.JPG")),
+  picture_ = LoadImage(QString::fromStdString(GamePath(gameFolder.toStdString(), files::kSplash)),
                        layout::DeviceScale(screen != nullptr ? screen->devicePixelRatio() : 1.0));
 
   if (screen != nullptr) {
     const QRect area = screen->geometry();
-    move(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2);
+    move(area.x() + (area.width() - layout::kSplashWidth) / 2, area.y() + (area.height() - layout::kSplashHeight) / 2);
   }
 
   longTimer_->setObjectName(QStringLiteral("LongTimer"));
@@ -41,8 +38,6 @@ void FrmLong::ShowModal(const QString& gameFolder) {
   FrmLong splash(gameFolder);
   splash.exec();
 }
-
-void FrmLong::tmFrom(int alpha) { setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
 
 void FrmLong::Tick() {
   if (finished_) return;
@@ -72,8 +67,10 @@ void FrmLong::showEvent(QShowEvent* event) {
 }
 
 void FrmLong::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
   QPainter painter(this);
+  // A translucent window has no background but what it paints.
+  painter.fillRect(rect(), palette().window());
+  if (picture_.isNull()) return;
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(rect(), picture_);
 }

@@ -1,12 +1,16 @@
 #include "shell/qt/FrmMain.h"
 
 #include <QCloseEvent>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/qt/QtPictures.h"
+#include "shell/qt/GameCursor.h"
 #include "platform/AppInfo.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
@@ -14,6 +18,15 @@
 namespace pelmora {
 
 namespace {
+
+// The captions in the game's own words, the source texts of the catalogue.
+constexpr const char* kLevelCaption = QT_TRANSLATE_NOOP("pelmora::FrmMain", "第%1关");
+constexpr const char* kModeCaptions[] = {
+    QT_TRANSLATE_NOOP("pelmora::FrmMain", "１：简单模式"), QT_TRANSLATE_NOOP("pelmora::FrmMain", "２：正常模式"),
+    QT_TRANSLATE_NOOP("pelmora::FrmMain", "３：挑战模式"), QT_TRANSLATE_NOOP("pelmora::FrmMain", "４：极限模式")};
+constexpr const char* kModeSelectorCaption = QT_TRANSLATE_NOOP("pelmora::FrmMain", "游戏模式选择");
+constexpr const char* kMusicCaption = QT_TRANSLATE_NOOP("pelmora::FrmMain", "音乐");
+constexpr const char* kSoundCaption = QT_TRANSLATE_NOOP("pelmora::FrmMain", "音效");
 
 QRect ToQRect(const layout::Rect& r) { return QRect(r.x, r.y, r.w, r.h); }
 
@@ -42,7 +55,7 @@ FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
   setMouseTracking(true);
   setFont(DefaultFont());
   QIcon icon;
-  for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("/Icon%1.png").arg(size));
+  for (int size : {32, 48, 64, 128, 256}) icon.addFile(uiFolder + QString("Icon%1.png").arg(size));
   setWindowIcon(icon);
 
   BuildField();
@@ -50,22 +63,45 @@ FrmMain::FrmMain(const QString& uiFolder, QWidget* parent)
   BuildButtons();
   BuildModeSelector();
   BuildSwitches();
+  Retranslate();
   LoadPictures();
 }
 
+void FrmMain::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // Another language: its words, and its pictures (those with words have a twin of their own).
+  if (event->type() != QEvent::LanguageChange) return;
+  Retranslate();
+  LoadPictures();
+}
+
+void FrmMain::Retranslate() {
+  SetLevel(level_);
+  for (std::size_t i = 0; i < labZNJB_.size(); ++i) {
+    labZNJB_[i]->setText(tr(kModeCaptions[i]));
+    labZNJB_[i]->adjustSize();
+  }
+  labZNJBS_->setText(tr(kModeSelectorCaption));
+  checkMediaON_->setText(tr(kMusicCaption));
+  checkSoundON_->setText(tr(kSoundCaption));
+  // A longer word widens its switch to the right, where the panel has room; the design's width
+  // stays the least.
+  for (auto [box, place] : {std::pair{checkMediaON_, layout::kMusicSwitch}, std::pair{checkSoundON_, layout::kSoundSwitch}})
+    box->resize(std::max(place.w, box->sizeHint().width()), place.h);
+}
+
 void FrmMain::LoadPictures() {
-  background_ = LoadPixmap(uiFolder_ + "/MainBack.png", scale_);
-  // The hot spot is given in the cursor's logical pixels, whatever its device pixel ratio.
-  const QPixmap cursor = LoadPixmap(uiFolder_ + "/Cursor.png", scale_);
-  gameCursor_ = cursor.isNull() ? QCursor(Qt::PointingHandCursor)
-                                : QCursor(cursor, layout::kCursorHotX, layout::kCursorHotY);
+  background_ = LoadPixmap(uiFolder_ + "MainBack.png", scale_);
+  // The cursor is made for the exact ratio (1.25 and 1.5 as well), not just for the scale.
+  cursorRatio_ = devicePixelRatioF();
+  gameCursor_ = pelmora::GameCursor(uiFolder_, cursorRatio_, QGuiApplication::platformName() == QLatin1String("xcb"));
   const char* names[] = {"NewGame", "Exit", "Menu"};
   for (std::size_t i = 0; i < comBox_.size(); ++i) {
-    comClickList_[i] = LoadPixmap(uiFolder_ + "/" + names[i] + ".png", scale_);
-    comMoverList_[i] = LoadPixmap(uiFolder_ + "/" + names[i] + "Hover.png", scale_);
+    comClickList_[i] = LoadPixmap(uiFolder_ + names[i] + ".png", scale_);
+    comMoverList_[i] = LoadPixmap(uiFolder_ + names[i] + "Hover.png", scale_);
   }
   for (int i = 0; i < kModes; ++i)
-    znjbBoxList_[static_cast<std::size_t>(i)] = LoadPixmap(uiFolder_ + QString("/Slider%1.png").arg(i + 1), scale_);
+    znjbBoxList_[static_cast<std::size_t>(i)] = LoadPixmap(uiFolder_ + QString("Slider%1.png").arg(i + 1), scale_);
 
   LightButtons(lit_);
   ShowSliderPicture(sliderMode_);
@@ -89,10 +125,11 @@ void FrmMain::showEvent(QShowEvent* event) {
 
 void FrmMain::FollowDeviceScale() {
   const int scale = layout::DeviceScale(devicePixelRatio());
-  if (scale == scale_) return;
+  if (scale == scale_ && devicePixelRatioF() == cursorRatio_) return;
+  const bool rescaled = scale != scale_;
   scale_ = scale;
   LoadPictures();
-  emit deviceScaleChanged(scale);
+  if (rescaled) emit deviceScaleChanged(scale);
 }
 
 void FrmMain::BuildField() {
@@ -101,7 +138,7 @@ void FrmMain::BuildField() {
 }
 
 void FrmMain::BuildScorePanel() {
-  labG_ = new QLabel("第1关", this);
+  labG_ = new QLabel(this);
   QFont font;
   font.setFamilies({"宋体", "SimSun", "Noto Serif CJK SC", "AR PL UMing CN", "WenQuanYi Micro Hei"});
   font.setPointSize(15);
@@ -109,7 +146,6 @@ void FrmMain::BuildScorePanel() {
   labG_->setFont(font);
   SetTextColour(labG_, QColor(255, 0, 0));
   labG_->move(layout::kLevelCaption.x, layout::kLevelCaption.y);
-  labG_->adjustSize();
 
   picGetF_ = new QLabel(this);
   picGetF_->setGeometry(ToQRect(layout::kScoreBox));
@@ -127,18 +163,16 @@ void FrmMain::BuildButtons() {
 }
 
 void FrmMain::BuildModeSelector() {
-  const char* captions[] = {"１：简单模式", "２：正常模式", "３：挑战模式", "４：极限模式"};
   for (int i = 0; i < kModes; ++i) {
-    auto* label = new ClickLabel(i + 1, captions[i], this);
+    auto* label = new ClickLabel(i + 1, QString(), this);
     label->move(layout::kModeLabelX, layout::kModeLabelTop + layout::kModeLabelPitch * i);
-    label->adjustSize();
     connect(label, &ClickLabel::clicked, this, &FrmMain::modeLabelClicked);
     labZNJB_[static_cast<std::size_t>(i)] = label;
   }
   comZNJB_ = new ModeSlider(this);
   comZNJB_->setGeometry(ToQRect(layout::kModeSlider));
 
-  labZNJBS_ = new VerticalLabel("游戏模式选择", this);
+  labZNJBS_ = new VerticalLabel(QString(), this);
   labZNJBS_->setGeometry(ToQRect(layout::kModeCaption));
   SetTextColour(labZNJBS_, QColor(255, 128, 255));
 }
@@ -160,8 +194,8 @@ void FrmMain::BuildSwitches() {
     box->setPalette(palette);
     return box;
   };
-  checkMediaON_ = make("音乐", layout::kMusicSwitch);
-  checkSoundON_ = make("音效", layout::kSoundSwitch);
+  checkMediaON_ = make(QString(), layout::kMusicSwitch);
+  checkSoundON_ = make(QString(), layout::kSoundSwitch);
 }
 
 PictureButton* FrmMain::ComBox(int index) const {
@@ -172,8 +206,9 @@ PictureButton* FrmMain::ComBox(int index) const {
 
 void FrmMain::ShowScore(const QImage& picture) { picGetF_->setPixmap(QPixmap::fromImage(picture)); }
 
-void FrmMain::SetLevelCaption(const QString& caption) {
-  labG_->setText(caption);
+void FrmMain::SetLevel(int level) {
+  level_ = level;
+  labG_->setText(tr(kLevelCaption).arg(level));
   labG_->adjustSize();
 }
 

@@ -17,8 +17,8 @@ namespace pelmora {
 class FrmMain final : public QWidget {
   Q_OBJECT
  public:
-  // `uiFolder` holds the window's own pictures (background, buttons, slider, cursor, icon), each
-  // also drawn at twice the size ("@2x") for screens of device scale 2.
+  // `uiFolder` (ending in a separator) holds the window's own pictures (background, buttons, slider,
+  // cursor, icon), each also drawn at twice the size ("@2x") for screens of device scale 2.
   explicit FrmMain(const QString& uiFolder, QWidget* parent = nullptr);
 
   // The scale the window's pictures are drawn for: 1, or 2 on a screen with a device pixel ratio
@@ -28,7 +28,8 @@ class FrmMain final : public QWidget {
   void ShowField(const QImage& frame) { picGameMap_->Show(frame); }
   void ShowFieldChanges(const QImage& frame, const QList<QRect>& changed) { picGameMap_->ShowChanges(frame, changed); }
   void ShowScore(const QImage& picture);
-  void SetLevelCaption(const QString& caption);
+  // LabG: "第n关", in the player's language.
+  void SetLevel(int level);
   // The look of a chosen mode: label colours and the slider's picture.
   void ShowModeColours(int mode);
   void ShowSliderPicture(int mode);
@@ -58,6 +59,7 @@ class FrmMain final : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildField();
@@ -68,12 +70,16 @@ class FrmMain final : public QWidget {
   // Loads the window's pictures and the game cursor for scale_ and puts them on the controls.
   void LoadPictures();
   void FollowDeviceScale();
+  // Words every caption in the current language.
+  void Retranslate();
 
   QString uiFolder_;
   int scale_ = 1;
+  qreal cursorRatio_ = 1;  // the device pixel ratio the cursor was made for
   bool watchingScreen_ = false;
   int sliderMode_ = 1;  // the mode whose slider picture shows
   int lit_ = 0;         // the button shown lit, or 0
+  int level_ = 1;       // the level LabG shows
   QPixmap background_;
   QCursor gameCursor_;
   FieldView* picGameMap_ = nullptr;

@@ -5,30 +5,36 @@
 #include <QKeyEvent>
 
 #include "leaderboard/qt/QtLeaderboardHost.h"
+#include "platform/AppInfo.h"
 #include "platform/Paths.h"
+#include "platform/qt/QtLanguage.h"
 #include "platform/qt/QtPictures.h"
 #include "view/ControlPanel.h"
 #include "view/Layout.h"
+#include "game/GameFiles.h"
 
 namespace pelmora {
 
 GameShell::GameShell(GameFolders folders, ShellPorts ports)
     : io_(std::move(ports)),
-      frm_(std::make_unique<FrmMain>(QString::fromStdString(NativePath(folders.GameFolder + "\\ui")))),
+      frm_(std::make_unique<FrmMain>(QString::fromStdString(GamePath(folders.GameFolder, files::kUi)))),
       descentTimer_(io_.tick, [this] { session_->DescentTimerTick(); }),
       driver_(io_.tick, [this] { return FrameMayRun(); }, [this] { session_->RunOneFrame(); }) {
   menu_ = std::make_unique<GameMenu>(GameMenuActions{
       [this](int i) { session_->ChoosePictureSet(i); }, [this] { session_->ShowHelp(); },
       [this] { session_->ShowLeaderboard(); }, [this] { session_->OpenWebPage(); }, [this] { session_->ShowAbout(); },
-      [this] { session_->ExitCommand(); }});
+      [this] { session_->ExitCommand(); },
+      [this](Language language) {
+        UseLanguage(language);  // every window words itself anew
+        session_->LanguageChosen(language);
+      }});
   if (!io_.leaderboard) {
     ownLeaderboard_ = std::make_unique<QtLeaderboardHost>(frm_.get(), QString::fromStdString(folders.GameFolder),
                                                           folders.LeaderboardFile);
     io_.leaderboard = ownLeaderboard_.get();
   }
   session_ = std::make_unique<Session>(
-      std::move(folders), SessionPorts{*this, driver_, descentTimer_, io_.dialogs, io_.cues, io_.music, io_.opener, io_.pictures,
-                            io_.random, *io_.leaderboard, io_.endProcess});
+      std::move(folders), SessionPorts{io_, *this, driver_, descentTimer_, *io_.leaderboard});
   session_->SetDeviceScale(frm_->DeviceScale());
   ConnectWindow();
 }
@@ -55,9 +61,11 @@ void GameShell::ConnectWindow() {
   connect(w, &FrmMain::deviceScaleChanged, this, [this](int scale) { session_->SetDeviceScale(scale); });
   // The keys reach the window itself: none of its controls takes the focus (see FrmMain).
   w->installEventFilter(this);
-  // Another program took the focus (the game's own dialogues and menu keep it in the game).
+  // Another program took the focus. The focus moving to the game's own dialogues and menu, or a
+  // dialogue being dragged (the desktop holds the keyboard meanwhile), is not that; the game is
+  // held while they are open anyway.
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state != Qt::ApplicationActive) session_->PauseIfRunning();
+    if (state != Qt::ApplicationActive && !OwnDialogueOpen()) session_->PauseIfRunning();
   });
 }
 
@@ -94,12 +102,13 @@ bool GameShell::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
+bool GameShell::OwnDialogueOpen() {
+  return QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr;
+}
+
 // Every modal dialogue and the pop-up menu hold the loop, as a handler that has not returned
 // would; so does the shutdown.
-bool GameShell::FrameMayRun() const {
-  return session_->FramesMayRun() && QApplication::activeModalWidget() == nullptr &&
-         QApplication::activePopupWidget() == nullptr;
-}
+bool GameShell::FrameMayRun() const { return session_->FramesMayRun() && !OwnDialogueOpen(); }
 
 void GameShell::OpenGameMenu() {
   const QWidget* button = frm_->ComBox(static_cast<int>(Command::Menu));
@@ -115,11 +124,9 @@ void GameShell::ShowFieldChanges(const Surface& field, const std::vector<layout:
   frm_->ShowFieldChanges(AsImage(field, session_->deviceScale()), rects);
 }
 
-void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(AsImage(picture, session_->deviceScale())); }
+void GameShell::ShowScore(const Surface& picture) { frm_->ShowScore(OpaqueImage(picture, session_->deviceScale())); }
 
-void GameShell::ShowLevelCaption(const std::string& caption) {
-  frm_->SetLevelCaption(QString::fromStdString(caption));
-}
+void GameShell::ShowLevel(int level) { frm_->SetLevel(level); }
 
 void GameShell::ShowMode(int mode) {
   frm_->ShowModeColours(mode);
@@ -133,5 +140,24 @@ void GameShell::SetSoundSwitch(bool on) { frm_->CheckSoundON()->setChecked(on); 
 void GameShell::AddPictureSet(const std::string& name) { menu_->AddPictureSet(QString::fromStdString(name)); }
 
 void GameShell::Close() { frm_->close(); }
+
+namespace {
+
+// What the player reads about each problem with a file of theirs.
+Text FileProblemText(FileProblem problem, const std::string& path) {
+  switch (problem) {
+    case FileProblem::SettingsNotText:
+      return Text(QT_TRANSLATE_NOOP("Pelmora", "设置文件 %1 不是游戏能读的文字（应为 GBK 或 UTF-8）。\n"
+                                               "这次使用默认设置；退出时不会改动这个文件。"),
+                  {path});
+  }
+  return Text();
+}
+
+}  // namespace
+
+void GameShell::TellFileProblem(FileProblem problem, const std::string& path) {
+  io_.dialogs.Message(FileProblemText(problem, path), kAppTitle, Buttons::Ok, Icon::Exclamation);
+}
 
 }  // namespace pelmora

@@ -16,16 +16,9 @@
 
 namespace pelmora {
 
-struct ShellPorts {
-  Dialogs& dialogs;
-  CueSink& cues;
-  MusicPlayer& music;
-  ShellOpener& opener;
-  PictureLoader& pictures;
-  Random& random;
+struct ShellPorts : DesktopPorts {
   Tick& tick;
   LeaderboardHost* leaderboard = nullptr;  // nothing: the real leaderboard window
-  std::function<void()> endProcess;        // ends the process at once, after the settings are saved
 };
 
 class GameShell final : public QObject, MainView {
@@ -63,15 +56,17 @@ class GameShell final : public QObject, MainView {
   void ShowField(const Surface& field) override;
   void ShowFieldChanges(const Surface& field, const std::vector<layout::Rect>& changed) override;
   void ShowScore(const Surface& picture) override;
-  void ShowLevelCaption(const std::string& caption) override;
+  void ShowLevel(int level) override;
   void ShowMode(int mode) override;
   void SetMusicSwitch(bool on) override;
   void SetSoundSwitch(bool on) override;
   void AddPictureSet(const std::string& name) override;
   void Close() override;
+  void TellFileProblem(FileProblem problem, const std::string& path) override;
 
   void ConnectWindow();
   bool FrameMayRun() const;
+  static bool OwnDialogueOpen();
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool KeyPressed(int key, Qt::KeyboardModifiers modifiers);
 

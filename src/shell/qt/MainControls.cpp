@@ -3,8 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 
+#include "platform/qt/QtPictures.h"
 #include "view/ControlPanel.h"
 
 namespace pelmora {
@@ -16,48 +18,91 @@ FieldView::FieldView(QWidget* parent) : QWidget(parent) {
 
 void FieldView::Show(const QImage& frame) {
   frame_ = frame;
-  update();
+  Present(frame_.rect());
 }
 
 void FieldView::ShowChanges(const QImage& frame, const QList<QRect>& changed) {
   const bool samePixels = frame.constBits() == frame_.constBits() && frame.size() == frame_.size() &&
                           frame.devicePixelRatio() == frame_.devicePixelRatio();
   frame_ = frame;
-  // On a screen of a fractional ratio a frame pixel's edges fall between screen pixels: all of it
-  // is painted again.
-  const qreal screen = devicePixelRatio();
-  if (!samePixels || screen != std::floor(screen)) {
-    update();
+  if (!samePixels) {
+    Present(frame_.rect());
     return;
   }
-  // One rectangle around all changes: the frame is then copied in one block, where a region of
-  // many pieces would be painted span by span at a cost that outweighs what it spares.
-  QRect around;
-  for (const QRect& r : changed) around |= r;
-  if (around.isEmpty()) return;
-  const qreal ratio = frame.devicePixelRatio();
-  const QPoint from(static_cast<int>(std::floor(around.left() / ratio)), static_cast<int>(std::floor(around.top() / ratio)));
-  const QPoint to(static_cast<int>(std::ceil((around.right() + 1) / ratio)),
-                  static_cast<int>(std::ceil((around.bottom() + 1) / ratio)));
-  update(QRect(from, to - QPoint(1, 1)).translated(1, 1));  // inside the border
+  // Changes close together go as one rectangle around them, copied in one block: a region of many
+  // pieces is painted span by span at a cost that outweighs what it spares. Changes spread out,
+  // as flakes of snow are, go piece by piece.
+  QRegion region;
+  long area = 0;
+  for (const QRect& r : changed) {
+    region += r;
+    area += static_cast<long>(r.width()) * r.height();
+  }
+  const QRect around = region.boundingRect();
+  if (area * 2 > static_cast<long>(around.width()) * around.height()) region = around;
+  Present(region);
+}
+
+namespace {
+// The rectangle of `area` (in the frame's pixels) in the field's logical pixels, whole pixels
+// around it.
+QRect Logical(const QRect& area, qreal ratio) {
+  return QRect(QPoint(static_cast<int>(std::floor(area.left() / ratio)), static_cast<int>(std::floor(area.top() / ratio))),
+               QPoint(static_cast<int>(std::ceil((area.right() + 1) / ratio)) - 1,
+                      static_cast<int>(std::ceil((area.bottom() + 1) / ratio)) - 1));
+}
+}  // namespace
+
+void FieldView::Present(const QRegion& changed) {
+  const qreal screen = devicePixelRatio();
+  const QSize pixels = (QSizeF(frame_.deviceIndependentSize()) * screen).toSize();
+  QRegion area = changed;
+  if (shown_.size() != pixels || shown_.devicePixelRatio() != screen) {
+    shown_ = QImage(pixels, QImage::Format_RGB32);
+    shown_.setDevicePixelRatio(screen);
+    area = frame_.rect();
+  }
+  if (frame_.isNull() || area.isEmpty()) return;
+  const qreal ratio = frame_.devicePixelRatio();
+  QRegion logical;
+  if (ratio == screen) {
+    for (const QRect& r : area) {
+      CopyOpaque(frame_, r, shown_);
+      logical += Logical(r, ratio);
+    }
+  } else {
+    // A smooth shrink reads a frame pixel's neighbours: a changed pixel reaches one logical pixel
+    // beyond its own place.
+    for (const QRect& r : area) logical += Logical(r, ratio).adjusted(-1, -1, 1, 1);
+    // Each piece is drawn down from its own part of the frame (a whole frame would be scaled,
+    // on several threads, for every piece), a pixel wider so that its edges are not clamped.
+    const QRect field(QPoint(0, 0), frame_.deviceIndependentSize().toSize());
+    QPainter p(&shown_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const QRect& r : logical) {
+      const QRect from = r.adjusted(-1, -1, 1, 1) & field;
+      p.setClipRect(r);
+      p.drawImage(QRectF(from), frame_, QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio, from.height() * ratio));
+    }
+  }
+  update(logical.translated(1, 1));  // inside the border
 }
 
 void FieldView::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another ratio: the picture is drawn again for it first.
+  if (!frame_.isNull() && shown_.devicePixelRatio() != devicePixelRatio()) Present(frame_.rect());
   QPainter p(this);
-  // The flat single-pixel border is the black left around the frame. (A pen would be centred on
-  // the edge and, on a screen of ratio 2, cover the frame's last row and column.) Only what the
-  // frame leaves is filled: at ten frames a second a needless fill of the whole field costs as
-  // much as a layer of the frame. On a screen of a fractional ratio the frame's edges fall
-  // between screen pixels, and all is filled.
+  // The flat single-pixel border is the black left around the picture. (A pen would be centred on
+  // the edge and, on a screen of ratio 2, cover the picture's last row and column.) Only what the
+  // picture leaves is filled: at ten frames a second a needless fill costs as much as the copy.
+  // On a screen of a fractional ratio the picture's edges fall between screen pixels, and all is
+  // filled.
   const qreal ratio = devicePixelRatio();
   if (ratio == std::floor(ratio))
-    p.setClipRegion(QRegion(rect()).subtracted(QRect(QPoint(1, 1), frame_.deviceIndependentSize().toSize())));
+    p.setClipRegion(QRegion(rect()).subtracted(QRect(QPoint(1, 1), shown_.deviceIndependentSize().toSize())));
   p.fillRect(rect(), Qt::black);
   p.setClipping(false);
-  // A frame composed at scale 2 fills the same logical area: pixel for pixel on a screen of ratio
-  // 2, shrunk smoothly on one of 1.5.
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  if (!frame_.isNull()) p.drawImage(1, 1, frame_);
+  if (!shown_.isNull()) p.drawImage(QPointF(1, 1), shown_);
 }
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position().x() - 1); }
@@ -84,10 +129,22 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   armed_ = false;
 }
 
+bool VerticalLabel::Stacked() const {
+  const QString words = text();
+  return std::all_of(words.begin(), words.end(), [](QChar ch) { return ch.unicode() >= 0x2E80; });
+}
+
 void VerticalLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setFont(font());
   p.setPen(palette().color(QPalette::WindowText));
+  if (!Stacked()) {
+    // Turned a quarter clockwise, read from the top down as on the spine of a book.
+    p.translate(width(), 0);
+    p.rotate(90);
+    p.drawText(QRect(0, 0, height(), width()), Qt::AlignHCenter | Qt::AlignVCenter, text());
+    return;
+  }
   const int line = 12;
   int y = 0;
   for (const QChar ch : text()) {

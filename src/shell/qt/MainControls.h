@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QList>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 
 #include "game/Rules.h"
@@ -15,13 +16,17 @@ namespace pelmora {
 // PicGameMap: shows the composed field inside a flat one-pixel border, at the frame's logical
 // size (a frame of device pixel ratio 2 is twice the pixels in the same area). Pointer
 // coordinates are reported in pixels of the drawing area (inside the border), at scale 1.
+//
+// What it shows is kept in the screen's own pixels: a frame's changed places are copied there
+// once (drawn down smoothly when the frame's scale is not the screen's, as a 2x frame on a screen
+// of 1.5), and a repaint only copies that picture to the window, pixel for pixel.
 class FieldView final : public QWidget {
   Q_OBJECT
  public:
   explicit FieldView(QWidget* parent);
   void Show(const QImage& frame);
   // The next frame in the same pixels as the frame shown, changed only within `changed` (in the
-  // frame's pixels): only those places are painted again.
+  // frame's pixels): only those places are drawn and painted again.
   void ShowChanges(const QImage& frame, const QList<QRect>& changed);
   const QImage& frame() const { return frame_; }
 
@@ -35,7 +40,12 @@ class FieldView final : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QImage frame_;
+  // Brings `changed` (in frame pixels) of the shown picture up to frame_ and asks for its
+  // repaint; all of it when the picture is not in the screen's pixels yet.
+  void Present(const QRegion& changed);
+
+  QImage frame_;  // as composed: it shares the session's pixels
+  QImage shown_;  // the field in the screen's pixels, opaque
 };
 
 // ComBox(i): a picture used as a button. Any mouse button presses it; every pointer move over
@@ -96,6 +106,9 @@ class VerticalLabel final : public QLabel {
   Q_OBJECT
  public:
   VerticalLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+  // Characters of the Chinese scripts stand one under the other; any other text (a word of
+  // letters) is turned to run down the label.
+  bool Stacked() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
