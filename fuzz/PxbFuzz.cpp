@@ -12,7 +12,10 @@
 //  - a save writes 540 bytes, the encoding of the table, which that decoder reads back as the
 //    table, and leaves no temporary file;
 //  - load-save-load gives the table with its texts as data.dat can hold them (FitPXBText), and a
-//    second save writes the very same bytes.
+//    second save writes the very same bytes;
+//  - a record added by a copy whose table is out of date goes into the table the file holds, in
+//    the place of the first row whose score it beats (ModelAdded), and the file then holds that.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -98,6 +101,32 @@ std::string Save(const std::string& path, const PXBList& list, const char* when)
   return image;
 }
 
+// The table after a record: it takes the place of the first row whose score it beats, an equal
+// score going below; the rows from there move one down and the last drops out.
+PXBList ModelAdded(PXBList list, const PXBEntry& record) {
+  const auto beaten =
+      std::find_if(list.begin(), list.end(), [&](const PXBEntry& row) { return record.Score > row.Score; });
+  if (beaten != list.end()) {
+    std::move_backward(beaten, list.end() - 1, list.end());
+    *beaten = record;
+  }
+  return list;
+}
+
+// Adds a record to the file, which holds `table`, from a copy that still shows an empty table. Its
+// score is one below, equal to or one above a row's that `h` picks, so that ties are tried too.
+void CheckAdd(const std::string& path, const PXBList& table, std::uint64_t h) {
+  const std::int32_t near = table[h % table.size()].Score;
+  const auto score = static_cast<std::int32_t>(static_cast<std::uint32_t>(near) + (h / 16 % 3) - 1);
+  const PXBEntry record{"Fuzz", score, "2026-12-08"};
+  PXBList shown{};
+  FUZZ_CHECK(!AddPXBEntry(path, record, shown), "adding a record failed");
+  FUZZ_CHECK(!TempFileBeside(path), "adding a record left the temporary file");
+  const PXBList expected = ModelAdded(table, record);
+  FUZZ_CHECK(shown == expected, "the record of score " + std::to_string(score) + " is not where it belongs");
+  CheckModel(ReadFile(path), expected, "record added");
+}
+
 }  // namespace
 }  // namespace pelmora::fuzz
 
@@ -123,5 +152,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckTexts(reloaded, "reloaded");
   FUZZ_CHECK(Save(path, reloaded, "second save") == image, "the second round trip wrote other bytes");
   FUZZ_CHECK(LoadPXB(path) == reloaded, "the second round trip read another table");
+  CheckAdd(path, reloaded, Hash(data, size));
   return 0;
 }

@@ -8,14 +8,19 @@
 //  - every read shows at most one box, and gives UTF-8 text ("" after a box); in a file whose
 //    lines all end in CR LF or LF it gives what a plain model of the reader (IniModel.h) gives;
 //  - start-up's reading of the file stays within its documented bounds and agrees with the
-//    single reads it is made of, taken as numbers by the model's own number forms;
+//    single reads it is made of, taken as numbers by the model's own number forms; of a file that
+//    is no text (see IsText) it reads nothing, asks nothing and gives the shipped values;
 //  - writing a key into a copy keeps every line it does not replace byte for byte, and reading
 //    the same (the file keeps its encoding); each line ends in CR LF; it fails only for a value
-//    that a GBK file cannot hold, and then leaves the file as it was; no temporary file stays;
+//    that a GBK file cannot hold or for a file that is no text, and then leaves the file as it
+//    was; no temporary file stays;
 //  - in a plainly laid-out file (see Plain) the written value reads back and every other key
 //    reads as before, for one key and for the six that shutdown writes.
+#include <iconv.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -62,6 +67,49 @@ struct Read {
   int fileErrors = 0;  // of the boxes, those that say the file is at fault
   bool operator==(const Read&) const = default;
 };
+
+// Well-formed UTF-8 as the Unicode standard tables it: no overlong form, no surrogate, nothing
+// beyond U+10FFFF, no character cut off by the end.
+bool IsUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<std::uint8_t>(bytes[i]);
+    const std::size_t n = b < 0x80 ? 1 : b < 0xC2 ? 0 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : b < 0xF5 ? 4 : 0;
+    if (n == 0 || i + n > bytes.size()) return false;
+    // Only the second byte's range depends on the first.
+    const int low = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;
+    const int high = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;
+    for (std::size_t k = 1; k < n; ++k) {
+      const auto t = static_cast<std::uint8_t>(bytes[i + k]);
+      if (t < (k == 1 ? low : 0x80) || t > (k == 1 ? high : 0xBF)) return false;
+    }
+    i += n;
+  }
+  return true;
+}
+
+// Whether the system's GBK decoder takes every byte, asked about the whole file in one strict
+// conversion. Which pairs of bytes GBK assigns a character is the system's table (the user-defined
+// areas are not), not a rule a model could restate.
+bool IsGbk(std::string_view bytes) {
+  static const iconv_t cd = iconv_open("UTF-8", "GBK");
+  FUZZ_CHECK(cd != reinterpret_cast<iconv_t>(-1), "the system has no GBK decoder");
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    char out[1024];
+    char* to = out;
+    std::size_t room = sizeof out;
+    if (iconv(cd, &in, &left, &to, &room) == static_cast<std::size_t>(-1) && errno != E2BIG) return false;
+  }
+  return true;
+}
+
+// Text a settings file may hold: no zero byte (UTF-16 holds one in every line break), and UTF-8
+// or GBK throughout. Any other file is neither read at start-up nor ever rewritten.
+bool IsText(std::string_view bytes) {
+  return bytes.find('\0') == std::string_view::npos && (IsUtf8(bytes) || IsGbk(bytes));
+}
 
 std::string Describe(const Probe& p) { return "[" + std::string(p.section) + "] " + std::string(p.key); }
 
@@ -211,10 +259,28 @@ std::size_t CharCount(std::string_view utf8) {
   return n;
 }
 
+bool Same(const UserSettings& a, const UserSettings& b) {
+  return a.MediaON == b.MediaON && a.MediaMax == b.MediaMax && a.SoundON == b.SoundON && a.SoundMax == b.SoundMax &&
+         a.GameMode == b.GameMode && a.GameMain == b.GameMain;
+}
+
+bool Same(const std::vector<PictureSet>& a, const std::vector<PictureSet>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const PictureSet& x, const PictureSet& y) { return x.Name == y.Name && x.Path == y.Path; });
+}
+
 // Start-up's reading: the documented corrections of the single reads, and nothing out of bounds.
-StartupSettings CheckStartup(const std::string& path, const std::string& gameFolder, const std::vector<Read>& reads) {
+StartupSettings CheckStartup(const std::string& path, bool isText, const std::string& gameFolder,
+                             const std::vector<Read>& reads) {
   QuietDialogs dialogs;
   const StartupSettings s = ReadStartupSettings(SettingsFile(path), gameFolder, dialogs);
+  if (!isText) {
+    FUZZ_CHECK(!s.FileIsText && dialogs.Boxes() == 0, "start-up read a file that is no text");
+    FUZZ_CHECK(Same(s.User, ShippedUserSettings()) && Same(s.Sets, ShippedPictureSets(gameFolder)),
+               "start-up's settings of a file that is no text are not the shipped ones");
+    return s;
+  }
+  FUZZ_CHECK(s.FileIsText, "start-up took a text file for no text");
   // Six user settings, the count, and the first set missing: each shows at most one box.
   FUZZ_CHECK(dialogs.Boxes() <= 8, "start-up showed " + std::to_string(dialogs.Boxes()) + " boxes");
 
@@ -239,10 +305,7 @@ StartupSettings CheckStartup(const std::string& path, const std::string& gameFol
   if (expected.GameMode < 1 || expected.GameMode > 4) expected.GameMode = 1;
   expected.GameMain = ModelInt(reads[kGameMain].value).value_or(expected.GameMain);
   if (expected.GameMain < 1 || expected.GameMain > static_cast<int>(count)) expected.GameMain = 1;
-  const UserSettings& u = s.User;
-  FUZZ_CHECK(u.MediaON == expected.MediaON && u.MediaMax == expected.MediaMax && u.SoundON == expected.SoundON &&
-                 u.SoundMax == expected.SoundMax && u.GameMode == expected.GameMode && u.GameMain == expected.GameMain,
-             "start-up's user settings differ from the single reads");
+  FUZZ_CHECK(Same(s.User, expected), "start-up's user settings differ from the single reads");
 
   const std::optional<std::int16_t> menu = ModelInt(reads[kMenu].value);
   if (menu && *menu > 0 && !IsBlank(reads[kMenuName1].value) && !IsBlank(reads[kMenuPath1].value)) {
@@ -257,7 +320,7 @@ StartupSettings CheckStartup(const std::string& path, const std::string& gameFol
 }
 
 // One key written into a copy of the file.
-void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, std::size_t which,
+void CheckOneWrite(const std::string& before, bool isText, const std::vector<Read>& reads, std::size_t which,
                    const std::string& value) {
   const Scratch& scratch = Scratch::Get();
   const std::string copy = scratch.File("copy.ini");
@@ -269,6 +332,10 @@ void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, st
   const bool written = !SetIniValue(copy, p.section, p.key, value);
   FUZZ_CHECK(!TempFileBeside(copy), "the temporary file stayed after a write");
   const std::string after = ReadFile(copy);
+  if (!isText) {
+    FUZZ_CHECK(!written && after == before, "a file that is no text was rewritten");
+    return;
+  }
   if (!lineBytes) {
     FUZZ_CHECK(!written && after == before, "a value that a GBK file cannot hold was written");
     return;
@@ -294,7 +361,7 @@ void CheckOneWrite(const std::string& before, const std::vector<Read>& reads, st
 }
 
 // Shutdown's six settings written into a copy of the file, in one replacement.
-void CheckShutdownWrite(const std::string& before, const StartupSettings& read, const std::string& gameFolder) {
+void CheckShutdownWrite(const std::string& before, bool isText, const StartupSettings& read, const std::string& gameFolder) {
   const Scratch& scratch = Scratch::Get();
   const SettingsFile file(scratch.File("VornPGame.ini"));
   WriteFile(file.Path, before);
@@ -308,9 +375,14 @@ void CheckShutdownWrite(const std::string& before, const StartupSettings& read, 
   user.GameMode = static_cast<std::int16_t>(read.User.GameMode % 4 + 1);
   user.GameMain = static_cast<std::int16_t>(read.User.GameMain % sets + 1);
 
-  FUZZ_CHECK(!WriteUserSettings(file, user), "shutdown's write failed");
+  const bool written = !WriteUserSettings(file, user);
   FUZZ_CHECK(!TempFileBeside(file.Path), "the temporary file stayed after shutdown's write");
   const std::string after = ReadFile(file.Path);
+  if (!isText) {
+    FUZZ_CHECK(!written && after == before, "shutdown rewrote a file that is no text");
+    return;
+  }
+  FUZZ_CHECK(written, "shutdown's write failed");
   const auto line = [](std::string_view key, const std::string& value) {
     return KeyLine{key, std::string(key) + "=" + value};
   };
@@ -322,14 +394,8 @@ void CheckShutdownWrite(const std::string& before, const StartupSettings& read, 
   if (!Plain(before, "UserSet", {"MediaON", "MediaMax", "SoundON", "SoundMax", "GameMode", "GameMain"})) return;
   QuietDialogs dialogs;
   const StartupSettings again = ReadStartupSettings(file, gameFolder, dialogs);
-  const UserSettings& u = again.User;
-  FUZZ_CHECK(u.MediaON == user.MediaON && u.MediaMax == user.MediaMax && u.SoundON == user.SoundON &&
-                 u.SoundMax == user.SoundMax && u.GameMode == user.GameMode && u.GameMain == user.GameMain,
-             "shutdown's settings do not read back");
-  FUZZ_CHECK(again.Sets.size() == read.Sets.size(), "shutdown's write changed the picture sets");
-  for (std::size_t i = 0; i < read.Sets.size(); ++i)
-    FUZZ_CHECK(again.Sets[i].Name == read.Sets[i].Name && again.Sets[i].Path == read.Sets[i].Path,
-               "shutdown's write changed picture set " + std::to_string(i + 1));
+  FUZZ_CHECK(Same(again.User, user), "shutdown's settings do not read back");
+  FUZZ_CHECK(Same(again.Sets, read.Sets), "shutdown's write changed the picture sets");
 }
 
 }  // namespace
@@ -350,8 +416,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = scratch.File("VornPGame.ini");
   WriteFile(path, before);
   const std::vector<Read> reads = ReadAll(path, before);
-  const StartupSettings read = CheckStartup(path, gameFolder, reads);
-  CheckOneWrite(before, reads, which, value);
-  CheckShutdownWrite(before, read, gameFolder);
+  const bool isText = IsText(before);
+  const StartupSettings read = CheckStartup(path, isText, gameFolder, reads);
+  CheckOneWrite(before, isText, reads, which, value);
+  CheckShutdownWrite(before, isText, read, gameFolder);
   return 0;
 }
