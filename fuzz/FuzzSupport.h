@@ -91,12 +91,14 @@ inline bool Exists(const std::string& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
-// Whether a file named "<path's name>.…" lies beside `path`: a temporary file of its saves.
+// Whether a file named "<path's name>.….tmp" lies beside `path`: a temporary file of its saves
+// (the lock file beside data.dat is no leftover).
 inline bool TempFileBeside(const std::string& path) {
   const std::filesystem::path file(path);
   const std::string prefix = file.filename().string() + ".";
   for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
-    if (entry.path().filename().string().starts_with(prefix)) return true;
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with(prefix) && name.ends_with(".tmp")) return true;
   }
   return false;
 }
