@@ -4,13 +4,17 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <string>
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 #include <xcb/xcb.h>
+#define PELMORA_HAS_XCB 1
+#endif
 
 namespace pelmora {
 
 namespace {
 
 // On X11 a compositing manager owns the selection _NET_WM_CM_S<n> of the screen it composites.
+#ifdef PELMORA_HAS_XCB
 bool X11Composites() {
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   xcb_connection_t* c = x11 != nullptr ? x11->connection() : nullptr;
@@ -30,6 +34,9 @@ bool X11Composites() {
   }
   return false;
 }
+#else
+bool X11Composites() { return false; }  // no X11 on this system
+#endif
 
 // Every other platform the game runs on composites its windows (Wayland always does; the
 // offscreen platform keeps the alpha in the window's pixels).
