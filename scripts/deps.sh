@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wqy-microhei fonts-lato qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick weston
+  xvfb xauth xdotool imagemagick weston openbox x11-utils
   dpkg-dev desktop-file-utils appstream lintian
   g++-mingw-w64-x86-64-posix wine wine64 googletest
 )
