@@ -47,7 +47,9 @@ class ShellTest : public ::testing::Test {
 
   // Mouse events delivered through the application, so that they propagate as real ones do.
   static void Send(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button, buttons, Qt::NoModifier);
+    // As a real event carries it: the position in the window too (the field reads that one).
+    QMouseEvent event(type, QPointF(pos), w->mapTo(w->window(), QPointF(pos)), w->mapToGlobal(QPointF(pos)), button,
+                      buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
   }
   static void Press(QWidget* w, QPoint pos, Qt::MouseButton b = Qt::LeftButton) {

@@ -105,13 +105,20 @@ void FieldView::paintEvent(QPaintEvent*) {
   if (!shown_.isNull()) p.drawImage(QPointF(1, 1), shown_);
 }
 
-void FieldView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(event->position().x() - 1); }
+// A widget's event position is rounded to whole logical pixels: on a screen of ratio 2, a pointer
+// on a column's last screen pixel would count as in the next column, while the cursor's tip is
+// still over this one. The position in the window keeps the fraction. The 1-px border comes off.
+double FieldView::PointerX(const QMouseEvent* event) const {
+  return event->scenePosition().x() - mapTo(window(), QPointF(0, 0)).x() - 1;
+}
+
+void FieldView::mouseMoveEvent(QMouseEvent* event) { emit pointerMoved(PointerX(event)); }
 
 void FieldView::mousePressEvent(QMouseEvent* event) {
   const MouseButton button = event->button() == Qt::LeftButton    ? MouseButton::Left
                              : event->button() == Qt::RightButton ? MouseButton::Right
                                                                   : MouseButton::Middle;
-  emit pressed(button, event->position().x() - 1);
+  emit pressed(button, PointerX(event));
 }
 
 PictureButton::PictureButton(int index, QWidget* parent) : QLabel(parent), index_(index) {

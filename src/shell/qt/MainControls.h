@@ -43,6 +43,8 @@ class FieldView final : public QWidget {
   // Brings `changed` (in frame pixels) of the shown picture up to frame_ and asks for its
   // repaint; all of it when the picture is not in the screen's pixels yet.
   void Present(const QRegion& changed);
+  // The pointer's x in the field's logical pixels, fraction kept.
+  double PointerX(const QMouseEvent* event) const;
 
   QImage frame_;  // as composed: it shares the session's pixels
   QImage shown_;  // the field in the screen's pixels, opaque
