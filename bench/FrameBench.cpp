@@ -72,7 +72,10 @@ void BM_FullFrame(benchmark::State& state) {
 
   const SpriteStore store = Store(k);
   Surface field(k * layout::kFieldWidth, k * layout::kFieldHeight);
-  FieldPainter painter(game, store, field, [&](Surface& f, std::vector<layout::Rect>& at) { DrawSnow(snow, random, f, &at); });
+  FieldPainter painter(game, store, field, [&] {
+    MoveSnow(snow, random);
+    return &snow;
+  });
   for (auto _ : state) {
     RunFrame(rules, painter);
     benchmark::DoNotOptimize(field.pixels.data());

@@ -33,6 +33,7 @@ void RunFrame(GameRules& rules, FrameDrawing& draw) {
   AimGuideStep(rules, draw);
   if (g.State != GameState::Over) rules.CheckGameOver();
   PlayerStep(g, draw);
+  draw.EndFrame();
 }
 
 bool FrameClock::Due(std::uint32_t now) {

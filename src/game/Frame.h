@@ -7,9 +7,9 @@
 
 namespace pelmora {
 
-// Runs the ten steps of a frame in their fixed order. Drawing steps go to `draw`; the state
-// that the drawing of the aim guide and the player advance (ArrowPhase, PlayerFrame, the end of
-// a refused grab) is advanced here.
+// Runs the ten steps of a frame in their fixed order, then lets `draw` end the frame. Drawing
+// steps go to `draw`; the state that the drawing of the aim guide and the player advance
+// (ArrowPhase, PlayerFrame, the end of a refused grab) is advanced here.
 void RunFrame(GameRules& rules, FrameDrawing& draw);
 
 // A frame is due when more than 100 ms have passed since the previous frame began, measured on

@@ -66,6 +66,7 @@ class FrameDrawing {
   virtual void DrawVanishingPiece(int column, int row, int kind) = 0;  // one blink
   virtual void DrawAimGuide(int targetRow, int phase, bool throwing) = 0;
   virtual void DrawPlayer() = 0;                                       // with the current PlayerFrame
+  virtual void EndFrame() {}  // after the last step: a drawing that lists its sprites composes them
 };
 
 }  // namespace pelmora

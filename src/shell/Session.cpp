@@ -17,7 +17,10 @@ Session::Session(GameFolders folders, SessionPorts ports)
       music_(io_.music, io_.random, settings_, where_.GameFolder),
       rules_(game_, settings_, RulesPorts{io_.cues, io_.timer, *this, *this, io_.random}),
       painter_(game_, store_, field_,
-               [this](Surface& field, std::vector<layout::Rect>& at) { DrawSnow(snow_, io_.random, field, &at); }) {}
+               [this] {
+                 MoveSnow(snow_, io_.random);
+                 return &snow_;
+               }) {}
 
 Session::~Session() = default;
 

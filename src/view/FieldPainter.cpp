@@ -1,6 +1,7 @@
 #include "view/FieldPainter.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "view/Layout.h"
 
@@ -8,48 +9,33 @@ namespace pelmora {
 
 using namespace layout;
 
-FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& field,
-                           SnowDrawing snow)
+FieldPainter::FieldPainter(const Game& game, const SpriteStore& store, Surface& field, SnowStep snow)
     : game_(game), store_(store), field_(field), snow_(std::move(snow)) {}
 
 void FieldPainter::ClearField() {
-  comparable_ = loads_ == store_.Loads && width_ == field_.width && height_ == field_.height;
+  // Only a frame composed to its end, in the same pictures and size, can be drawn over.
+  comparable_ = ended_ && loads_ == store_.Loads && width_ == field_.width && height_ == field_.height;
+  ended_ = false;
   drawnBefore_.swap(drawn_);
   drawn_.clear();
   loads_ = store_.Loads;
   width_ = field_.width;
   height_ = field_.height;
-  const Surface& masked = store_.MaskedMap;
-  if (masked.width >= field_.width && masked.height >= field_.height) {
-    // The field still holds the frame before, the same background with its sprites over it: the
-    // background need only come back where those lay.
-    if (comparable_) {
-      for (const Sprite& s : drawnBefore_)
-        BitBlt(field_, s.to.x, s.to.y, s.to.w, s.to.h, masked, s.to.x, s.to.y, RasterOp::SrcCopy);
-    } else {
-      BitBlt(field_, 0, 0, field_.width, field_.height, masked, 0, 0, RasterOp::SrcCopy);
-    }
-    return;
-  }
-  const Surface& back = store_.GameMap;
-  // A background smaller than the field (a picture set of the wrong size) must not leave the
-  // previous frame showing around it.
-  if (back.width < field_.width || back.height < field_.height)
-    std::fill(field_.pixels.begin(), field_.pixels.end(), kBlack);
-  BitBlt(field_, 0, 0, field_.width, field_.height, back, 0, 0, RasterOp::SrcCopy);
-  BitBlt(field_, 0, 0, field_.width, field_.height, store_.GameMapM, 0, 0, RasterOp::SrcAnd);
 }
 
+// A flake is a sprite of the snow's strip. The strip is loaded again only with a new picture set
+// or scale, and either makes the next frame one to compose whole.
 void FieldPainter::DrawSnow() {
-  if (!snow_) return;
-  flakes_.clear();
-  snow_(field_, flakes_);
-  for (const Rect& at : flakes_) drawn_.push_back({at, nullptr, nullptr, 0, 0});
+  const Snow* snow = snow_ ? snow_() : nullptr;
+  if (snow == nullptr) return;
+  for (int i = 1, last = FlakesInUse(*snow); i <= last; ++i) {
+    const FlakeSprite flake = FlakeAt(*snow, i);
+    drawn_.push_back({flake.at, &snow->PicSnow, &snow->PicSnowM, flake.sx, 0});
+  }
 }
 
 void FieldPainter::Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy) {
   const int k = store_.scale;
-  MaskedDraw(field_, k * dx, k * dy, k * w, k * h, sprite, mask, k * sx, k * sy);
   drawn_.push_back({{k * dx, k * dy, k * w, k * h}, &sprite, &mask, k * sx, k * sy});
 }
 
@@ -127,26 +113,66 @@ void FieldPainter::DrawPlayer() {
   }
 }
 
+void FieldPainter::EndFrame() {
+  FindChanges();
+  for (const Rect& area : changes_) ComposeWithin(area);
+  ended_ = true;
+}
+
 // Sprites drawn alike at the same place in the order of both frames leave the same pixels, given
 // the same background: what differs lies under the sprites that differ, one frame or the other.
-std::vector<Rect> FieldPainter::Changes() const {
+void FieldPainter::FindChanges() {
+  changes_.clear();
   const Rect whole{0, 0, field_.width, field_.height};
-  if (!comparable_) return {whole};
-  std::vector<Rect> changes;
+  if (!comparable_) {
+    changes_.push_back(whole);
+    return;
+  }
   auto add = [&](const Rect& r) {
     const int x = std::max(r.x, 0), y = std::max(r.y, 0);
     const Rect clipped{x, y, std::min(r.right(), whole.w) - x, std::min(r.bottom(), whole.h) - y};
-    if (clipped.w > 0 && clipped.h > 0) changes.push_back(clipped);
+    if (clipped.w > 0 && clipped.h > 0) changes_.push_back(clipped);
   };
   const std::size_t n = std::max(drawn_.size(), drawnBefore_.size());
   for (std::size_t i = 0; i < n; ++i) {
     const Sprite* now = i < drawn_.size() ? &drawn_[i] : nullptr;
     const Sprite* before = i < drawnBefore_.size() ? &drawnBefore_[i] : nullptr;
-    if (now && before && *now == *before && now->sheet != nullptr) continue;
+    if (now && before && *now == *before) continue;
     if (now) add(now->to);
     if (before) add(before->to);
   }
-  return changes;
+  // A sprite that changed only its picture (the player's steps) names its place twice.
+  std::sort(changes_.begin(), changes_.end(), [](const Rect& a, const Rect& b) {
+    return std::tie(a.y, a.x, a.w, a.h) < std::tie(b.y, b.x, b.w, b.h);
+  });
+  changes_.erase(std::unique(changes_.begin(), changes_.end()), changes_.end());
+}
+
+// Each sprite is drawn only where it meets `area`, from the same place of its sheet as a whole
+// draw would: areas that overlap are each composed whole, so the order of the layers holds.
+void FieldPainter::ComposeWithin(const Rect& area) {
+  PutBackground(area);
+  for (const Sprite& s : drawn_) {
+    const int x = std::max(s.to.x, area.x), y = std::max(s.to.y, area.y);
+    const int right = std::min(s.to.right(), area.right()), bottom = std::min(s.to.bottom(), area.bottom());
+    if (x >= right || y >= bottom) continue;
+    MaskedDraw(field_, x, y, right - x, bottom - y, *s.sheet, *s.mask, s.sx + x - s.to.x, s.sy + y - s.to.y);
+  }
+}
+
+void FieldPainter::PutBackground(const Rect& area) {
+  const Surface& masked = store_.MaskedMap;
+  if (masked.width >= field_.width && masked.height >= field_.height) {
+    BitBlt(field_, area.x, area.y, area.w, area.h, masked, area.x, area.y, RasterOp::SrcCopy);
+    return;
+  }
+  const Surface& back = store_.GameMap;
+  // A background smaller than the field (a picture set of the wrong size) must not leave the
+  // frame before showing around it.
+  if (back.width < field_.width || back.height < field_.height)
+    for (int y = area.y; y < area.bottom(); ++y) std::fill_n(field_.row(y) + area.x, area.w, kBlack);
+  BitBlt(field_, area.x, area.y, area.w, area.h, back, area.x, area.y, RasterOp::SrcCopy);
+  BitBlt(field_, area.x, area.y, area.w, area.h, store_.GameMapM, area.x, area.y, RasterOp::SrcAnd);
 }
 
 }  // namespace pelmora

@@ -12,37 +12,40 @@
 #include "game/GameState.h"
 #include "game/Ports.h"
 #include "view/Layout.h"
+#include "view/Snow.h"
 #include "view/SpriteStore.h"
 
 namespace pelmora {
 
 class FieldPainter final : public FrameDrawing {
  public:
-  // The field must hold nothing but what the painter drew there since its last ClearField: the
-  // next one puts the background back only under the sprites drawn.
+  // The field must hold nothing but what the painter composed there: the next frame is composed
+  // over it, only where it differs.
   //
-  // `snow` moves and draws the flakes onto the field when the frame asks for snow, and adds the
-  // place of each flake it drew to its second argument. `field` is kFieldWidth x kFieldHeight
-  // times the store's scale.
-  using SnowDrawing = std::function<void(Surface&, std::vector<layout::Rect>&)>;
-  FieldPainter(const Game& game, const SpriteStore& store, Surface& field, SnowDrawing snow);
+  // `snow` moves the flakes one frame when the frame asks for snow and returns them to be drawn.
+  // `field` is kFieldWidth x kFieldHeight times the store's scale.
+  using SnowStep = std::function<const Snow*()>;
+  FieldPainter(const Game& game, const SpriteStore& store, Surface& field, SnowStep snow);
 
+  // The drawing steps list the frame's sprites in their order; EndFrame composes them.
   void ClearField() override;
   void DrawSnow() override;
   void DrawPieces() override;
   void DrawVanishingPiece(int column, int row, int kind) override;
   void DrawAimGuide(int targetRow, int phase, bool throwing) override;
   void DrawPlayer() override;
+  // Composes the frame listed since ClearField into the field: the background, then the sprites
+  // in order, but only within Changes(); elsewhere the field holds the frame before already.
+  void EndFrame() override;
 
-  // Where the frame drawn since the last ClearField may differ from the frame before it, in
-  // pixels of the field: the places of the sprites drawn differently, so that a window need show
-  // only those again. Flakes of snow move every frame: the places of this frame's and the frame
-  // before's are all changes. The whole field when there is no frame before it to compare with:
-  // the first frame, and a frame after the store has loaded pictures or the field has changed size.
-  std::vector<layout::Rect> Changes() const;
+  // Where the frame ended last may differ from the frame before it, in pixels of the field: the
+  // places of the sprites drawn differently, so that a window need show only those again. The
+  // whole field when there is no frame before it to compare with: the first frame, and a frame
+  // after the store has loaded pictures or the field has changed size.
+  const std::vector<layout::Rect>& Changes() const { return changes_; }
 
  private:
-  // One masked draw as it reached the field; a flake of snow has no sheet of ours.
+  // One masked draw of the frame.
   struct Sprite {
     layout::Rect to;
     const Surface* sheet;
@@ -55,15 +58,20 @@ class FieldPainter final : public FrameDrawing {
   void Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy);
   void DrawPiece(int kind, int x, int y);
   void DrawHandHeap(int x0);
+  void FindChanges();
+  // The background, then every sprite of the frame, within `area` of the field.
+  void ComposeWithin(const layout::Rect& area);
+  void PutBackground(const layout::Rect& area);
 
   const Game& game_;
   const SpriteStore& store_;
   Surface& field_;
-  SnowDrawing snow_;
-  std::vector<layout::Rect> flakes_;  // where the snow drew its flakes, this frame
+  SnowStep snow_;
   std::vector<Sprite> drawn_;        // this frame's sprites, in the order drawn
   std::vector<Sprite> drawnBefore_;  // the frame before's
-  bool comparable_ = false;          // the frame before was drawn whole by the sprites listed
+  std::vector<layout::Rect> changes_;
+  bool comparable_ = false;          // the field holds the frame before, composed from drawnBefore_
+  bool ended_ = false;               // the frame listed last was composed
   int loads_ = -1;                   // the store's loads and the field's size at the frame before
   int width_ = 0, height_ = 0;
 };

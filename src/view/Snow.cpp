@@ -136,9 +136,13 @@ bool LoadSnowStrip(Snow& snow, const std::string& setFolder, PictureLoader& load
   return true;
 }
 
-void DrawSnow(Snow& snow, Random& random, Surface& field, std::vector<layout::Rect>* drawnAt) {
+int FlakesInUse(const Snow& snow) {
   // The flakes array is trusted only as far as it reaches.
-  const int last = std::min<int>(snow.SnowSum, static_cast<int>(snow.SnowFlakes.size()) - 1);
+  return std::max(0, std::min<int>(snow.SnowSum, static_cast<int>(snow.SnowFlakes.size()) - 1));
+}
+
+void MoveSnow(Snow& snow, Random& random) {
+  const int last = FlakesInUse(snow);
   for (int i = 1; i <= last; ++i) {
     SnowFlake& f = snow.SnowFlakes[static_cast<std::size_t>(i)];
     // Four chances in ten to the left, six to the right: the snow slowly drifts right.
@@ -149,10 +153,20 @@ void DrawSnow(Snow& snow, Random& random, Surface& field, std::vector<layout::Re
       f.Y = 0;
       f.Pic = static_cast<std::int16_t>(random.Between1And(snow.SnowPicsum));
     }
-    const int k = snow.scale;
-    const layout::Rect at{k * f.X, k * f.Y, k * snow.SnowPicWith, k * snow.SnowPicHeight};
-    MaskedDraw(field, at.x, at.y, at.w, at.h, snow.PicSnow, snow.PicSnowM, k * (f.Pic - 1) * snow.SnowPicWith, 0);
-    if (drawnAt != nullptr) drawnAt->push_back(at);
+  }
+}
+
+FlakeSprite FlakeAt(const Snow& snow, int i) {
+  const SnowFlake& f = snow.SnowFlakes[static_cast<std::size_t>(i)];
+  const int k = snow.scale;
+  return {{k * f.X, k * f.Y, k * snow.SnowPicWith, k * snow.SnowPicHeight}, k * (f.Pic - 1) * snow.SnowPicWith};
+}
+
+void DrawSnow(Snow& snow, Random& random, Surface& field) {
+  MoveSnow(snow, random);
+  for (int i = 1, last = FlakesInUse(snow); i <= last; ++i) {
+    const FlakeSprite flake = FlakeAt(snow, i);
+    MaskedDraw(field, flake.at.x, flake.at.y, flake.at.w, flake.at.h, snow.PicSnow, snow.PicSnowM, flake.sx, 0);
   }
 }
 

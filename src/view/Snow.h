@@ -67,10 +67,23 @@ void LoadSnow(Snow& snow, std::int16_t& snowShow, const std::string& setFolder, 
 // and the settings as they were. False when the strip cannot be read; `snow` is then unchanged.
 bool LoadSnowStrip(Snow& snow, const std::string& setFolder, PictureLoader& loader, int scale);
 
-// One frame: every flake in order drifts (r in 1..10: r < 5 moves it XM left, else XM right),
-// falls YM, restarts at the top with a new X and picture once Y reaches 480, and is drawn masked
-// onto `field` (mask with AND, strip with OR), at the strip's scale. The place of each flake drawn,
-// in the field's pixels, is added to `drawnAt` when given.
-void DrawSnow(Snow& snow, Random& random, Surface& field, std::vector<layout::Rect>* drawnAt = nullptr);
+// One frame of the fall: every flake in order drifts (r in 1..10: r < 5 moves it XM left, else XM
+// right), falls YM, and restarts at the top with a new X and picture once Y reaches 480.
+void MoveSnow(Snow& snow, Random& random);
+
+// The flakes in use, 1..FlakesInUse(snow): SnowSum, as far as the flakes array reaches.
+int FlakesInUse(const Snow& snow);
+
+// Where flake `i` is drawn, in the field's pixels at the strip's scale, and the x of its picture
+// in the strip (its y is 0).
+struct FlakeSprite {
+  layout::Rect at;
+  int sx;
+};
+FlakeSprite FlakeAt(const Snow& snow, int i);
+
+// One frame: MoveSnow, then every flake drawn masked onto `field` (mask with AND, strip with OR)
+// at FlakeAt.
+void DrawSnow(Snow& snow, Random& random, Surface& field);
 
 }  // namespace pelmora

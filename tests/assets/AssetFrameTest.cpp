@@ -61,7 +61,9 @@ class FrameComposer {
   Surface Background() const {
     const Game game;
     Surface f(layout::kFieldWidth, layout::kFieldHeight);
-    FieldPainter(game, store_, f, nullptr).ClearField();
+    FieldPainter painter(game, store_, f, nullptr);
+    painter.ClearField();
+    painter.EndFrame();
     return f;
   }
 
@@ -83,7 +85,10 @@ class FrameComposer {
     MersenneRandom random(1);
     GameRules rules(game, settings, RulesPorts{quiet, quiet, quiet, quiet, random});
     Surface f(layout::kFieldWidth, layout::kFieldHeight);
-    FieldPainter painter(game, store_, f, [this](Surface& field, std::vector<layout::Rect>& at) { DrawSnow(snow_, snowRandom_, field, &at); });
+    FieldPainter painter(game, store_, f, [this] {
+      MoveSnow(snow_, snowRandom_);
+      return &snow_;
+    });
     RunFrame(rules, painter);
     return f;
   }
