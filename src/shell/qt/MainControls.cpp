@@ -74,15 +74,22 @@ void FieldView::Present(const QRegion& changed) {
     // A smooth shrink reads a frame pixel's neighbours: a changed pixel reaches one logical pixel
     // beyond its own place.
     for (const QRect& r : area) logical += Logical(r, ratio).adjusted(-1, -1, 1, 1);
-    // Each piece is drawn down from its own part of the frame (a whole frame would be scaled,
-    // on several threads, for every piece), a pixel wider so that its edges are not clamped.
+    // Each piece is drawn down from its own part of the frame (a whole frame would be scaled for
+    // every piece), a pixel wider so that its edges are not clamped. Qt shrinks a picture of more
+    // than 2^17 pixels on several threads, and for a frame's few changed places handing the work
+    // over costs more than the work: bands of kBandRows rows keep every piece under that.
+    constexpr int kBandRows = 32;
     const QRect field(QPoint(0, 0), frame_.deviceIndependentSize().toSize());
     QPainter p(&shown_);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const QRect& r : logical) {
-      const QRect from = r.adjusted(-1, -1, 1, 1) & field;
-      p.setClipRect(r);
-      p.drawImage(QRectF(from), frame_, QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio, from.height() * ratio));
+      for (int top = r.top(); top <= r.bottom(); top += kBandRows) {
+        const QRect band(r.left(), top, r.width(), std::min(kBandRows, r.bottom() + 1 - top));
+        const QRect from = band.adjusted(-1, -1, 1, 1) & field;
+        p.setClipRect(band);
+        p.drawImage(QRectF(from), frame_,
+                    QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio, from.height() * ratio));
+      }
     }
   }
   update(logical.translated(1, 1));  // inside the border
