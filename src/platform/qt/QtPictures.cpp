@@ -43,8 +43,9 @@ QImage AsImage(const Surface& surface, int scale) {
 void CopyOpaque(const QImage& from, const QRect& area, QImage& to) {
   const QRect r = area & from.rect() & to.rect();
   for (int y = r.top(); y <= r.bottom(); ++y) {
-    const auto* in = reinterpret_cast<const std::uint32_t*>(from.constScanLine(y)) + r.left();
-    auto* out = reinterpret_cast<std::uint32_t*>(to.scanLine(y)) + r.left();
+    // Two pictures: saying so lets the compiler vectorise.
+    const std::uint32_t* __restrict in = reinterpret_cast<const std::uint32_t*>(from.constScanLine(y)) + r.left();
+    std::uint32_t* __restrict out = reinterpret_cast<std::uint32_t*>(to.scanLine(y)) + r.left();
     for (int x = 0; x < r.width(); ++x) out[x] = in[x] | 0xFF000000u;
   }
 }
