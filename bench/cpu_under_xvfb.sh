@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # CPU used by the real game under Xvfb at the device scales 1, 1.5 and 2, each with music (and
 # sound effects) on and off: for each, a new game, then a press on a random column every second
-# for some seconds of play (60 unless given). What counts is the game's own CPU time, user and
-# system, read from /proc/<pid>/stat before and after the play, as a share of one core: other
-# load on the machine does not count (it only stretches the wall time a little).
+# for some seconds of play (60 unless given), the same board and presses each time. What counts
+# is the game's own CPU time, user and system, read from /proc/<pid>/stat before and after the
+# play, as a share of one core: other load on the machine does not count (it only stretches the
+# wall time a little).
 # Usage: bench/cpu_under_xvfb.sh <game folder> [seconds]
 GAME_DIR=$(cd "$1" && pwd)
 OUT_DIR=$(mktemp -d)
@@ -28,7 +29,10 @@ measure() {
     "[GameMenu]" "Menu=3" "MenuName1=宝石" 'MenuPath1=\pics\gems\' "MenuName2=花园" 'MenuPath2=\pics\garden\' \
     "MenuName3=冬雪" 'MenuPath3=\pics\winter\'
   UI_SCALE=$1
-  QT_SCALE_FACTOR=$1 start_game
+  # The same board and the same presses in every measurement, so that they differ by the scale
+  # and the music alone, not by how much a random game happened to move.
+  RANDOM=42
+  PELMORA_SEED=7 QT_SCALE_FACTOR=$1 start_game
   wait_main_window
   click_scaled 535 150  # new game
   sleep 1

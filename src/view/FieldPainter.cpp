@@ -39,6 +39,38 @@ void FieldPainter::Draw(int dx, int dy, int w, int h, const Surface& sprite, con
   drawn_.push_back({{k * dx, k * dy, k * w, k * h}, &sprite, &mask, k * sx, k * sy});
 }
 
+namespace {
+
+// The smallest part of the w x h picture at the top left of `sprite` outside which its masked
+// draw leaves every pixel as it was (the mask white, the sprite black): a dash of the guide is a
+// few pixels wide in a cell-wide picture, and only those pixels need composing again.
+Rect InkBox(const Surface& sprite, const Surface& mask, int w, int h) {
+  w = std::min({w, sprite.width, mask.width});
+  h = std::min({h, sprite.height, mask.height});
+  int left = w, top = h, right = 0, bottom = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      if ((mask.at(x, y) & kWhite) != kWhite || (sprite.at(x, y) & kWhite) != 0) {
+        left = std::min(left, x), top = std::min(top, y);
+        right = std::max(right, x + 1), bottom = std::max(bottom, y + 1);
+      }
+  return left < right ? Rect{left, top, right - left, bottom - top} : Rect{};
+}
+
+}  // namespace
+
+void FieldPainter::DrawDash(int x, int y) {
+  const int k = store_.scale;
+  if (dashInkLoads_ != store_.Loads || dashInkScale_ != k) {
+    dashInk_ = InkBox(store_.Line, store_.LineM, k * kCell, k * kDashHeight);
+    dashInkLoads_ = store_.Loads;
+    dashInkScale_ = k;
+  }
+  if (dashInk_.w == 0) return;
+  drawn_.push_back({{k * x + dashInk_.x, k * y + dashInk_.y, dashInk_.w, dashInk_.h}, &store_.Line, &store_.LineM,
+                    dashInk_.x, dashInk_.y});
+}
+
 void FieldPainter::DrawPiece(int kind, int x, int y) {
   Draw(x, y, kCell, kCell, store_.GameImages, store_.GameImagesM, 0, PieceSheetY(kind));
 }
@@ -67,8 +99,7 @@ void FieldPainter::DrawAimGuide(int targetRow, int phase, bool throwing) {
   // place rather than travelling.
   const int first = kDashOffset[phase == 1 ? 0 : 1];
   for (int d = targetRow + 1; d <= kLastFieldRow; ++d) {
-    for (int offset : {first, first + kDashPeriod})
-      Draw(x, offset + kCell * d, kCell, kDashHeight, store_.Line, store_.LineM, 0, 0);
+    for (int offset : {first, first + kDashPeriod}) DrawDash(x, offset + kCell * d);
   }
 }
 

@@ -57,6 +57,7 @@ class FieldPainter final : public FrameDrawing {
   // A masked draw with every number in pixels at scale 1.
   void Draw(int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask, int sx, int sy);
   void DrawPiece(int kind, int x, int y);
+  void DrawDash(int x, int y);  // one dash of the guide line, its cell at (x, y)
   void DrawHandHeap(int x0);
   void FindChanges();
   // The background, then every sprite of the frame, within `area` of the field.
@@ -74,6 +75,8 @@ class FieldPainter final : public FrameDrawing {
   bool ended_ = false;               // the frame listed last was composed
   int loads_ = -1;                   // the store's loads and the field's size at the frame before
   int width_ = 0, height_ = 0;
+  layout::Rect dashInk_;  // the part of the dash picture that draws, for the store's loads and scale
+  int dashInkLoads_ = -1, dashInkScale_ = 0;
 };
 
 }  // namespace pelmora
