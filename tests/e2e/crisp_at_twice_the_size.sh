@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game on a screen of twice the pixels (QT_SCALE_FACTOR=2): the main window is 1302 x 1102
 # screen pixels, and the field (during a game) and the new-game button are drawn from the 2x
-# pictures rather than magnified from the 1x ones.
+# pictures rather than magnified from the 1x ones; and a click on a column border at scale 2 goes
+# to the column under the cursor's tip.
 #
 # The detail of a region is what halving and doubling it smoothly loses, D = the mean absolute
 # difference; the 2x screenshot must keep at least 1.6 times the detail of the 1x screenshot
@@ -27,8 +28,21 @@ shoot_a_game_at() {
   xdotool mousemove $((WX + 645 * $1)) $((WY + 10 * $1))  # onto the bare background: no button lit
   sleep 1
   shot "$WORK/at$1.png"
+  [ "$1" = 1 ] || { click_on_border 447 3 4; click_on_border 449 1 5; }
   kill -9 "$LAST_PID"
   wait_gone '^Pelmora2\.0\.0$'
+}
+
+# At scale 2 a click goes to the column under the cursor's tip, the screen pixel of its hot spot:
+# columns 4 and 5 meet between screen x 447 and 448. A click at x $1 with button $2 changes the
+# top of column $3 alone (a right click grabs, a left one throws).
+click_on_border() {
+  xdotool mousemove $((WX + $1)) $((WY + 600)) && sleep 0.5 && shot "$WORK/before.png"
+  xdotool click "$2" && sleep 1.5 && shot "$WORK/after.png"
+  for c in 4 5; do
+    local n && n=$(differing_pixels "$WORK/before.png" "$WORK/after.png" "72x800+$((88 + 72 * c))+50")
+    if [ "$c" = "$3" ]; then [ "$n" -gt 4000 ]; else [ "$n" -lt 1200 ]; fi || fail "a click at x $1 changed column $c by $n pixels"
+  done
 }
 
 # D and R of a picture file.
@@ -69,4 +83,4 @@ mkdir -p "$OUT_DIR"
 convert "$WORK/at2.png" -crop "1302x1102+$WX+$WY" +repage "$OUT_DIR/game-at-scale-2.png"
 check "the field" 376x480+36+25
 check "the new-game button" 159x47+456+128
-echo "ok: drawn for every pixel at scale 2; screenshot in $OUT_DIR/game-at-scale-2.png"
+echo "ok: drawn for every pixel at scale 2, clicks go to the column under the tip; screenshot in $OUT_DIR/game-at-scale-2.png"

@@ -33,13 +33,9 @@ sleep 0.5
 start_game
 wait_main_window
 # Minimising needs a window manager: one comes now, after the checks of places above.
-openbox >/dev/null 2>&1 &
-GAME_PIDS+=("$!") && sleep 1.5
-map_state() { xwininfo -id "$WID" | sed -n 's/.*Map State: //p'; }
-xdotool windowminimize --sync "$WID"
-[ "$(map_state)" = IsUnMapped ] || fail "the window manager did not minimise the game"
-"$GAME/pelmora" >>"$WORK/game.log" 2>&1 || fail "the second start of a minimised game failed"
-for _ in $(seq 50); do [ "$(map_state)" = IsViewable ] && break; sleep 0.1; done
-[ "$(map_state)" = IsViewable ] || fail "a second start did not un-minimise the running game"
+openbox >/dev/null 2>&1 & GAME_PIDS+=("$!") && sleep 1.5
+map_state() { for _ in $(seq 50); do xwininfo -id "$WID" | grep -q "Map State: $1" && return 0; sleep 0.1; done; return 1; }
+xdotool windowminimize --sync "$WID" && map_state IsUnMapped || fail "the window manager did not minimise the game"
+"$GAME/pelmora" >>"$WORK/game.log" 2>&1 && map_state IsViewable || fail "a second start did not un-minimise the game"
 [ "$(xdotool getactivewindow)" = "$WID" ] || fail "the un-minimised game is not the active window"
 echo "ok: a second start raises (and un-minimises) the running game and ends at once; a killed first run does not block the next"
