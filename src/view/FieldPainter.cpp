@@ -23,8 +23,8 @@ void FieldPainter::ClearField() {
   height_ = field_.height;
 }
 
-// A flake is a sprite of the snow's strip. The strip is loaded again only with a new picture set
-// or scale, and either makes the next frame one to compose whole.
+// A flake is a sprite of the snow's strip. Every flake falls each frame, so none is ever taken
+// for unchanged, whatever strip it comes from.
 void FieldPainter::DrawSnow() {
   const Snow* snow = snow_ ? snow_() : nullptr;
   if (snow == nullptr) return;

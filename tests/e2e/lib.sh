@@ -37,9 +37,10 @@ write_quiet_settings() {
 
 # An X server of the test's own on a display it picks itself (-displayfd), so that tests
 # never meet a display that another one is still shutting down. Its screen is 1024x768 unless
-# a size is given: start_x 1600x1300.
+# a size is given: start_x 1600x1300. It never resets: a server resets when its last client
+# leaves, and a game started again at that moment finds no display to connect to.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     if [ -s "$WORK/display" ]; then
