@@ -7,7 +7,7 @@ packages=(
   g++ cmake make pkg-config
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libxcb1-dev qt6-multimedia-dev qt6-wayland qt6-l10n-tools qt6-tools-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wqy-microhei fonts-lato qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick weston openbox x11-utils

@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/SystemFolders.h"
+#include "platform/qt/GstMusicPlayer.h"
 #include "platform/qt/QtAudio.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtDialogs.h"
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
 
   pelmora::QtDialogs dialogs;
   pelmora::QtCuePlayer cues(folder.toStdString(), [] { QApplication::beep(); });
-  pelmora::QtMusicPlayer music;
+  pelmora::GstMusicPlayer music;
   pelmora::QtShellOpener opener;
   pelmora::QtPictureLoader pictures;
   const auto random = MakeRandom();

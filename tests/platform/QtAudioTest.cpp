@@ -1,6 +1,7 @@
 // The Qt audio side on this machine, which, like the build machines, has no sound device: cues
 // and tracks must neither crash nor show anything, and the music must still be told when a
 // track has stopped.
+#include "platform/qt/GstMusicPlayer.h"
 #include "platform/qt/QtAudio.h"
 
 #include <gtest/gtest.h>
@@ -175,7 +176,7 @@ class QtMusic : public AudioFolder {
     player.OnStopped([this] { ++stops; });
   }
 
-  QtMusicPlayer player;
+  GstMusicPlayer player;
   int stops = 0;
 };
 
@@ -244,7 +245,7 @@ class QtMusicFlow : public AudioFolder {
     settings.MediaON = kTrue;
   }
 
-  QtMusicPlayer player;
+  GstMusicPlayer player;
   testing::SequenceRandom random;
   UserSettings settings;
   Music music{player, random, settings, Folder()};

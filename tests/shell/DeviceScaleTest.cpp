@@ -77,8 +77,9 @@ TEST_F(DeviceScale, OnAScreenOfRatioTwoTheFieldAndTheButtonsAreDrawnForEveryPixe
   EXPECT_EQ(W().PicGetF()->pixmap().size(), QSize(122, 27));
 }
 
-// At 1.5 a frame is drawn down and painted only where it changed: a place changed but not named
-// keeps its old colour in the window's own pixels (shown at its logical size), and all is opaque.
+// At 1.5 a frame is drawn down and painted only where it changed, each piece of a region of
+// several: a place changed but not named keeps its old colour in the window's own pixels (shown at
+// its logical size), and all is opaque.
 TEST_F(DeviceScale, AtOneAndAHalfAFrameRepaintsOnlyTheChangedRectangle) {
   MoveToScreen("one and a half");
   ASSERT_EQ(W().devicePixelRatio(), 1.5);
@@ -86,13 +87,15 @@ TEST_F(DeviceScale, AtOneAndAHalfAFrameRepaintsOnlyTheChangedRectangle) {
   W().PicGameMap()->Show(AsImage(frame, 2));
   QApplication::processEvents();
   const Surface square(40, 40, 0x00F0E0D0u);
-  for (QPoint p : {QPoint(200, 200), QPoint(600, 800)}) BitBlt(frame, p.x(), p.y(), 40, 40, square, 0, 0, RasterOp::SrcCopy);
-  W().PicGameMap()->ShowChanges(AsImage(frame, 2), {QRect(200, 200, 40, 40)});
+  for (QPoint p : {QPoint(200, 200), QPoint(600, 100), QPoint(600, 800)})
+    BitBlt(frame, p.x(), p.y(), 40, 40, square, 0, 0, RasterOp::SrcCopy);
+  W().PicGameMap()->ShowChanges(AsImage(frame, 2), {QRect(200, 200, 40, 40), QRect(600, 100, 40, 40)});
   QApplication::processEvents();
   const QImage screen = W().screen()->grabWindow(W().winId()).toImage();
   ASSERT_EQ(screen.size(), QSize(651, 551));
   auto at = [&](int x, int y) { return screen.pixel(36 + x / 2, 25 + y / 2); };  // a frame pixel's place
   EXPECT_EQ(at(220, 220), 0xFFF0E0D0u);
+  EXPECT_EQ(at(620, 120), 0xFFF0E0D0u);  // the second piece of the region
   EXPECT_EQ(at(620, 820), 0xFF203040u);  // changed, not named
   EXPECT_EQ(at(100, 100), 0xFF203040u);
 }

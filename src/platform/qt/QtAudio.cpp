@@ -1,16 +1,12 @@
-// Sound cues with QSoundEffect and background music with QMediaPlayer.
+// Sound cues with QSoundEffect.
 #include "platform/qt/QtAudio.h"
 
 #include <QApplication>
-#include <QAudioOutput>
 #include <QFileInfo>
-#include <QMediaPlayer>
 #include <QObject>
 #include <QSoundEffect>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
-#include <algorithm>
 #include <utility>
 
 #include "platform/Paths.h"
@@ -22,8 +18,6 @@ namespace {
 QUrl FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
 
 }  // namespace
-
-// ---- Cues ----
 
 struct QtCuePlayer::Cue {
   QSoundEffect effect;
@@ -87,83 +81,6 @@ void QtCuePlayer::PlayCue(std::string_view name) {
 bool QtCuePlayer::IsSounding(std::string_view name) const {
   const auto it = cues_.find(name);
   return it != cues_.end() && it->second->effect.isPlaying();
-}
-
-// ---- Music ----
-
-QtMusicPlayer::QtMusicPlayer() : anchor_(std::make_unique<QObject>()) {}
-
-QtMusicPlayer::~QtMusicPlayer() { Retire(); }
-
-void QtMusicPlayer::OpenAndPlay(const std::string& path) {
-  Retire();
-  const std::uint64_t track = ++track_;
-  ended_ = false;
-  player_ = std::make_unique<QMediaPlayer>();
-  output_ = new QAudioOutput(player_.get());
-  output_->setVolume(volume_);
-  player_->setAudioOutput(output_);
-  // The anchor is the receiver, so that Retire() cuts exactly these two off.
-  QObject::connect(player_.get(), &QMediaPlayer::mediaStatusChanged, anchor_.get(),
-                   [this, track](QMediaPlayer::MediaStatus status) {
-                     if (status == QMediaPlayer::EndOfMedia) ReportLater(track);
-                   });
-  QObject::connect(player_.get(), &QMediaPlayer::errorOccurred, anchor_.get(), [this, track] { TrackFailed(track); });
-  player_->setSource(FileUrl(path));
-  if (player_) player_->play();  // gone if the source failed at once
-}
-
-void QtMusicPlayer::Play() {
-  if (!player_) return;
-  ended_ = false;  // a track played again may end again
-  player_->play();
-}
-
-void QtMusicPlayer::Pause() {
-  if (player_) player_->pause();
-}
-
-void QtMusicPlayer::Close() {
-  Retire();
-  ++track_;
-}
-
-void QtMusicPlayer::SetVolume(int volume0to100) {
-  volume_ = static_cast<float>(std::clamp(volume0to100, 0, 100)) / 100.0f;
-  if (output_ != nullptr) output_->setVolume(volume_);
-}
-
-void QtMusicPlayer::OnStopped(std::function<void()> handler) { onStopped_ = std::move(handler); }
-
-void QtMusicPlayer::Retire() {
-  if (!player_) return;
-  // Cut off before stopping: the stop, and whatever the backend still has to say about this
-  // track, is not the end of the track the game is waiting for.
-  QObject::disconnect(player_.get(), nullptr, anchor_.get(), nullptr);
-  player_.reset();  // stops the pipeline and releases the file
-  output_ = nullptr;
-}
-
-void QtMusicPlayer::TrackFailed(std::uint64_t track) {
-  // A failed GStreamer pipeline blocks for a second when it is stopped or given a new source,
-  // which would freeze the game; the next track gets a player of its own anyway. The broken one
-  // is cut off and deleted once we are out of its signal.
-  QMediaPlayer* broken = player_.release();
-  output_ = nullptr;
-  QObject::disconnect(broken, nullptr, anchor_.get(), nullptr);
-  broken->deleteLater();
-  ReportLater(track);
-}
-
-void QtMusicPlayer::ReportLater(std::uint64_t track) {
-  // Always from the event loop, also for an error raised inside one of our own calls; by then
-  // the track may have been replaced or closed, and then its end is nobody's business.
-  QTimer::singleShot(0, anchor_.get(), [this, track] {
-    if (track != track_ || ended_) return;
-    ended_ = true;
-    const auto handler = onStopped_;  // the handler may replace itself
-    if (handler) handler();
-  });
 }
 
 }  // namespace pelmora

@@ -1,9 +1,8 @@
 #pragma once
-// Sound cues and background music through Qt Multimedia. Both stay silent, without a message
-// and without a crash, on a machine with no audio device: Qt reports the missing device on the
-// console and carries on, and so do we.
+// Sound cues through Qt Multimedia. They stay silent, without a message and without a crash, on a
+// machine with no audio device: Qt reports the missing device on the console and carries on, and
+// so do we. (The background music has a player of its own, GstMusicPlayer.)
 
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -11,11 +10,7 @@
 #include <string_view>
 
 #include "game/Ports.h"
-#include "platform/Audio.h"
 
-class QAudioOutput;
-class QMediaPlayer;
-class QObject;
 
 namespace pelmora {
 
@@ -48,42 +43,6 @@ class QtCuePlayer final : public CueSink {
   std::function<void()> defaultSound_;
   std::map<std::string, std::unique_ptr<Cue>, std::less<>> cues_;
   Cue* sounding_ = nullptr;
-};
-
-// One track at a time, each on a QMediaPlayer of its own. Only the end of the current track is
-// reported: the player of a track that is replaced or closed is cut off from us before it is
-// stopped, so none of its events, however late GStreamer delivers them, reaches the game; and
-// only the end of the media counts, not any stop. A track that cannot be played (missing file,
-// unknown format, a broken output) counts as stopped too. Reports come from the event loop,
-// never from inside one of these calls, and at most once for each time a track is played.
-class QtMusicPlayer final : public MusicPlayer {
- public:
-  QtMusicPlayer();
-  ~QtMusicPlayer() override;
-  QtMusicPlayer(const QtMusicPlayer&) = delete;
-  QtMusicPlayer& operator=(const QtMusicPlayer&) = delete;
-
-  void OpenAndPlay(const std::string& path) override;
-  void Play() override;
-  void Pause() override;
-  void Close() override;
-  void SetVolume(int volume0to100) override;  // clamped to 0..100
-  void OnStopped(std::function<void()> handler) override;
-
- private:
-  void Retire();
-  void TrackFailed(std::uint64_t track);
-  void ReportLater(std::uint64_t track);
-
-  std::unique_ptr<QMediaPlayer> player_;  // the current track's, owning its QAudioOutput; none after Close
-  QAudioOutput* output_ = nullptr;
-  float volume_ = 1.0f;
-  std::function<void()> onStopped_;
-  // The number of the current track: every open and every close starts a new one, so a report
-  // still on its way for an earlier track is dropped.
-  std::uint64_t track_ = 0;
-  bool ended_ = false;                // the current track's end has been reported
-  std::unique_ptr<QObject> anchor_;   // receiver of the players' signals and of deferred reports
 };
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 #include "shell/qt/MainControls.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
@@ -95,7 +96,7 @@ void FieldView::Present(const QRegion& changed) {
   update(logical.translated(1, 1));  // inside the border
 }
 
-void FieldView::paintEvent(QPaintEvent*) {
+void FieldView::paintEvent(QPaintEvent* event) {
   // Moved to a screen of another ratio: the picture is drawn again for it first.
   if (!frame_.isNull() && shown_.devicePixelRatio() != devicePixelRatio()) Present(frame_.rect());
   QPainter p(this);
@@ -109,7 +110,13 @@ void FieldView::paintEvent(QPaintEvent*) {
     p.setClipRegion(QRegion(rect()).subtracted(QRect(QPoint(1, 1), shown_.deviceIndependentSize().toSize())));
   p.fillRect(rect(), Qt::black);
   p.setClipping(false);
-  if (!shown_.isNull()) p.drawImage(QPointF(1, 1), shown_);
+  if (shown_.isNull()) return;
+  // Clipped to one rectangle at a time, the picture is copied row by row; clipped to a region of
+  // several, Qt composes it span by span, and hands a tall one to worker threads every frame.
+  for (const QRect& r : event->region()) {
+    p.setClipRect(r);
+    p.drawImage(QPointF(1, 1), shown_);
+  }
 }
 
 // A widget's event position is rounded to whole logical pixels: on a screen of ratio 2, a pointer
