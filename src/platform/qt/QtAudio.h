@@ -11,7 +11,6 @@
 
 #include "game/Ports.h"
 
-
 namespace pelmora {
 
 // The cues as one channel, like the Windows sound call the game was made for: a new cue cuts
