@@ -5,11 +5,14 @@
 # is the game's own CPU time, user and system, read from /proc/<pid>/stat before and after the
 # play, as a share of one core: other load on the machine does not count (it only stretches the
 # wall time a little).
-# Usage: bench/cpu_under_xvfb.sh <game folder> [seconds]
+# Figures of one run vary by a few tenths from run to run: with a number of rounds, each
+# measurement is taken that many times and the median is shown, with every round's figure.
+# Usage: bench/cpu_under_xvfb.sh <game folder> [seconds] [rounds]
 GAME_DIR=$(cd "$1" && pwd)
 OUT_DIR=$(mktemp -d)
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 PLAY_SECONDS=${2:-60}
+ROUNDS=${3:-1}
 make_game_copy
 start_x 1600x1300
 hz=$(getconf CLK_TCK)
@@ -48,10 +51,15 @@ measure() {
   awk -v t=$((after - before)) -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'
 }
 
-echo "game CPU over $PLAY_SECONDS s of play, % of one core"
+# The median of the figures given as arguments, and the figures in brackets.
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1; all = all (NR > 1 ? " " : "") $1 } END { printf "%s  (%s)", v[int((NR + 1) / 2)], all }'; }
+
+echo "game CPU over $PLAY_SECONDS s of play, % of one core, median of $ROUNDS round(s)"
 printf '%-6s %-6s %s\n' scale music CPU
 for scale in 1 1.5 2; do
   for music in True False; do
-    printf '%-6s %-6s %s\n' "$scale" "$([ $music = True ] && echo on || echo off)" "$(measure "$scale" "$music")"
+    figures=()
+    for _ in $(seq "$ROUNDS"); do figures+=("$(measure "$scale" "$music")"); done
+    printf '%-6s %-6s %s\n' "$scale" "$([ $music = True ] && echo on || echo off)" "$(median "${figures[@]}")"
   done
 done
