@@ -1,9 +1,10 @@
 #pragma once
-// Background music on a GStreamer pipeline of our own (playbin). Qt's media player asks its
-// pipeline for the position ten times a second and leaves the sound server's stream at 10 ms
-// periods; background music needs neither, and on a quiet game those wake-ups cost more than the
-// frames. Our pipeline keeps up to two seconds of sound queued, topped up in long periods, and
-// asks nothing.
+// Background music on a GStreamer pipeline of our own. Qt's media player asks its pipeline for
+// the position ten times a second and leaves the sound server's stream at 10 ms periods;
+// background music needs neither, and on a quiet game those wake-ups cost more than the frames.
+// Our pipeline keeps up to two seconds of sound queued, topped up in long periods, and asks
+// nothing. A plain WAV file (the shipped music) is read in blocks of a second rather than
+// decoded in tenths; anything else goes to playbin.
 //
 // On a machine with no audio device the track plays silently to its end, in real time, so the
 // music rules go on as they would with sound.
@@ -45,6 +46,7 @@ class GstMusicPlayer final : public MusicPlayer {
   void ReportLater(std::uint64_t track);
 
   GstElement* pipeline_ = nullptr;  // the current track's; none after Close
+  GstElement* volumeTarget_ = nullptr;  // the pipeline's element that carries the volume
   double volume_ = 1.0;
   std::function<void()> onStopped_;
   // The number of the current track: every open and every close starts a new one, so a report
