@@ -14,7 +14,9 @@ std::string Le(std::uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) s += static_cast<char>(v >> (8 * i) & 0xFF);
   return s;
 }
-std::string Chunk(const std::string& id, const std::string& body) { return id + Le(static_cast<std::uint32_t>(body.size()), 4) + body; }
+std::string Chunk(const std::string& id, const std::string& body) {
+  return id + Le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
 std::string Format(int tag, int channels, int rate, int frameBytes, int bits) {
   return Le(tag, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * frameBytes, 4) + Le(frameBytes, 2) + Le(bits, 2);
 }

@@ -87,7 +87,8 @@ void PushBlock(GstElement* source, guint, gpointer data) {
   auto& reader = *static_cast<WavReader*>(data);
   const WavLayout& layout = reader.layout;
   const auto frame = static_cast<std::uint64_t>(layout.frameBytes);
-  const std::uint64_t frames = std::max<std::uint64_t>(1, static_cast<std::uint64_t>(layout.rate) * reader.blockMs / 1000);
+  const auto rate = static_cast<std::uint64_t>(layout.rate);
+  const std::uint64_t frames = std::max<std::uint64_t>(1, rate * static_cast<std::uint64_t>(reader.blockMs) / 1000);
   const std::uint64_t want = std::min(layout.dataBytes - reader.sent, frames * frame);
   GstBuffer* block = gst_buffer_new_allocate(nullptr, want, nullptr);
   std::uint64_t got = 0;
@@ -106,8 +107,8 @@ void PushBlock(GstElement* source, guint, gpointer data) {
   }
   gst_buffer_resize(block, 0, static_cast<gssize>(got));
   const std::uint64_t first = reader.sent / frame, next = (reader.sent + got) / frame;
-  GST_BUFFER_PTS(block) = gst_util_uint64_scale(first, GST_SECOND, static_cast<guint64>(layout.rate));
-  GST_BUFFER_DURATION(block) = gst_util_uint64_scale(next, GST_SECOND, static_cast<guint64>(layout.rate)) - GST_BUFFER_PTS(block);
+  GST_BUFFER_PTS(block) = gst_util_uint64_scale(first, GST_SECOND, rate);
+  GST_BUFFER_DURATION(block) = gst_util_uint64_scale(next, GST_SECOND, rate) - GST_BUFFER_PTS(block);
   reader.sent += got;
   g_signal_emit_by_name(source, "push-buffer", block, &flow);  // takes a reference of its own
   gst_buffer_unref(block);
@@ -224,9 +225,11 @@ void GstMusicPlayer::OpenAndPlay(const std::string& path) {
   GstBus* bus = gst_element_get_bus(pipeline_);
   gst_bus_set_sync_handler(bus, &Watch::OnMessage, new Watch{this, track}, &Watch::Delete);
   gst_object_unref(bus);
-  // The automatic sink picks its device on the way to READY; where the volume goes follows from it.
   volumeTarget_ = pipeline_;
-  if (wav != nullptr && gst_element_set_state(pipeline_, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE) {
+  if (wav != nullptr) {
+    // The automatic sink picks its device on the way to READY; where the volume goes follows
+    // from it. Should that fail, so will PLAYING below.
+    gst_element_set_state(pipeline_, GST_STATE_READY);
     const VolumeChoice choice = ChooseVolume(pipeline_);
     volumeTarget_ = choice.target;
     wav->blockMs = choice.blockMs;
