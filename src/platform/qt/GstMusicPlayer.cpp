@@ -31,15 +31,20 @@ constexpr Queueing kWithOwnVolume{2000000, 500000};
 constexpr Queueing kWithSampleVolume{400000, 100000};
 constexpr guint kAudioWithSoftVolume = 0x2 | 0x10;  // playbin's flags "audio" and "soft-volume"
 
+// True for a sink with a volume of its own, such as a sound server's stream. The interface is
+// known by name once a sink that has it is loaded.
+bool HasOwnVolume(GstElement* sink) {
+  const GType ownVolume = g_type_from_name("GstStreamVolume");
+  return sink != nullptr && ownVolume != 0 && g_type_is_a(G_OBJECT_TYPE(sink), ownVolume);
+}
+
 // The automatic sink adds the sink of the device it found, or a silent one that keeps time.
 void QueueGenerously(GstBin*, GstElement* sink, gpointer) {
   GObjectClass* type = G_OBJECT_GET_CLASS(sink);
   if (g_object_class_find_property(type, "buffer-time") == nullptr ||
       g_object_class_find_property(type, "latency-time") == nullptr)
     return;
-  // The interface is known by name once a sink that has it is loaded.
-  const GType ownVolume = g_type_from_name("GstStreamVolume");
-  const Queueing q = ownVolume != 0 && g_type_is_a(G_OBJECT_TYPE(sink), ownVolume) ? kWithOwnVolume : kWithSampleVolume;
+  const Queueing q = HasOwnVolume(sink) ? kWithOwnVolume : kWithSampleVolume;
   g_object_set(sink, "buffer-time", q.queuedMicroseconds, "latency-time", q.periodMicroseconds, nullptr);
 }
 
@@ -178,8 +183,7 @@ VolumeChoice ChooseVolume(GstElement* pipeline) {
   GstElement* autoSink = gst_bin_get_by_name(GST_BIN(pipeline), "sink");
   GstElement* chosen = ChosenSink(autoSink);
   gst_object_unref(autoSink);
-  const GType ownVolume = g_type_from_name("GstStreamVolume");
-  const bool own = chosen != nullptr && ownVolume != 0 && g_type_is_a(G_OBJECT_TYPE(chosen), ownVolume);
+  const bool own = HasOwnVolume(chosen);
   const bool silent = chosen != nullptr && std::string_view(G_OBJECT_TYPE_NAME(chosen)) == "GstFakeSink";
   GstElement* samples = gst_bin_get_by_name(GST_BIN(pipeline), "volume");
   const VolumeChoice choice{own ? chosen : samples, own || silent ? kLongBlockMs : kShortBlockMs};
