@@ -7,8 +7,12 @@
 # wall time a little).
 # Figures of one run vary by a few tenths from run to run: with a number of rounds, each
 # measurement is taken that many times and the median is shown, with every round's figure.
+# Beside each scale it measures pelmora_repaint_floor (built beside the game folder, in bench/),
+# a bare Qt window repainting as much as the field does ten times a second, for as long, once:
+# what the machine, Qt and the X server ask of any program that repaints like the game.
 # Usage: bench/cpu_under_xvfb.sh <game folder> [seconds] [rounds]
 GAME_DIR=$(cd "$1" && pwd)
+FLOOR="$GAME_DIR/../bench/pelmora_repaint_floor"
 OUT_DIR=$(mktemp -d)
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 PLAY_SECONDS=${2:-60}
@@ -51,6 +55,19 @@ measure() {
   awk -v t=$((after - before)) -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'
 }
 
+# The bare window at scale $1 for as long as a play; prints its share of a core in percent.
+measure_floor() {
+  QT_SCALE_FACTOR=$1 "$FLOOR" >/dev/null 2>&1 &
+  local pid=$! before after
+  sleep 2
+  before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  sleep "$PLAY_SECONDS"
+  after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  kill -9 "$pid"
+  wait "$pid" 2>/dev/null || true
+  awk -v t=$((after - before)) -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'
+}
+
 # The median of the figures given as arguments, and the figures in brackets.
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1; all = all (NR > 1 ? " " : "") $1 } END { printf "%s  (%s)", v[int((NR + 1) / 2)], all }'; }
 
@@ -62,4 +79,5 @@ for scale in 1 1.5 2; do
     for _ in $(seq "$ROUNDS"); do figures+=("$(measure "$scale" "$music")"); done
     printf '%-6s %-6s %s\n' "$scale" "$([ $music = True ] && echo on || echo off)" "$(median "${figures[@]}")"
   done
+  if [ -x "$FLOOR" ]; then printf '%-6s %-6s %s\n' "$scale" floor "$(measure_floor "$scale")"; fi
 done
