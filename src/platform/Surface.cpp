@@ -48,8 +48,20 @@ void BitBlt(Surface& dest, int dx, int dy, int w, int h, const Surface& src, int
 
 void MaskedDraw(Surface& dest, int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask,
                 int sx, int sy) {
-  BitBlt(dest, dx, dy, w, h, mask, sx, sy, RasterOp::SrcAnd);
-  BitBlt(dest, dx, dy, w, h, sprite, sx, sy, RasterOp::SrcPaint);
+  // A mask of another size than its sprite clips the two passes differently: they go one by one.
+  if (mask.width != sprite.width || mask.height != sprite.height) {
+    BitBlt(dest, dx, dy, w, h, mask, sx, sy, RasterOp::SrcAnd);
+    BitBlt(dest, dx, dy, w, h, sprite, sx, sy, RasterOp::SrcPaint);
+    return;
+  }
+  // Otherwise both in one pass over the destination, which is most of a frame's drawing.
+  if (!ClipAxis(dx, sx, w, dest.width, sprite.width) || !ClipAxis(dy, sy, h, dest.height, sprite.height)) return;
+  for (int row = 0; row < h; ++row) {
+    std::uint32_t* __restrict out = dest.row(dy + row) + dx;
+    const std::uint32_t* __restrict m = mask.row(sy + row) + sx;
+    const std::uint32_t* __restrict in = sprite.row(sy + row) + sx;
+    for (int col = 0; col < w; ++col) out[col] = (out[col] & m[col]) | in[col];
+  }
 }
 
 }  // namespace pelmora

@@ -41,7 +41,8 @@ enum class RasterOp : std::uint32_t {
 // column 0 starts 8 px left of the field). Source and destination may not be the same Surface.
 void BitBlt(Surface& dest, int dx, int dy, int w, int h, const Surface& src, int sx, int sy, RasterOp op);
 
-// The two-pass masked draw: the mask ANDed, then the sprite ORed onto the same rectangle.
+// The two-pass masked draw: the mask ANDed, then the sprite ORed onto the same rectangle (done in
+// one pass when the two are of one size, with the same pixels as a result).
 void MaskedDraw(Surface& dest, int dx, int dy, int w, int h, const Surface& sprite, const Surface& mask,
                 int sx, int sy);
 
