@@ -20,7 +20,10 @@ ROUNDS=${3:-1}
 make_game_copy
 start_x 1600x1300
 hz=$(getconf CLK_TCK)
-ticks() { awk '{print $14 + $15}' "/proc/$LAST_PID/stat"; }
+# The CPU ticks (user + system) of process $1 so far.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# The ticks $1 spent over the play's seconds as a share of one core, in percent.
+share() { awk -v t="$1" -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'; }
 
 # A click at a point of the window's client area given in its logical pixels, at any scale.
 click_scaled() {
@@ -44,15 +47,15 @@ measure() {
   click_scaled 535 150  # new game
   sleep 1
   local before after
-  before=$(ticks)
+  before=$(ticks "$LAST_PID")
   for _ in $(seq "$PLAY_SECONDS"); do
     click_scaled "$(column_x $((RANDOM % 10)))" 300 $((RANDOM % 2 == 0 ? 1 : 3))
     sleep 0.9
   done
-  after=$(ticks)
+  after=$(ticks "$LAST_PID")
   kill -9 "$LAST_PID"
   wait_gone '^Pelmora2\.0\.0$'
-  awk -v t=$((after - before)) -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'
+  share $((after - before))
 }
 
 # The bare window at scale $1 for as long as a play; prints its share of a core in percent.
@@ -60,12 +63,12 @@ measure_floor() {
   QT_SCALE_FACTOR=$1 "$FLOOR" >/dev/null 2>&1 &
   local pid=$! before after
   sleep 2
-  before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  before=$(ticks "$pid")
   sleep "$PLAY_SECONDS"
-  after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  after=$(ticks "$pid")
   kill -9 "$pid"
   wait "$pid" 2>/dev/null || true
-  awk -v t=$((after - before)) -v hz="$hz" -v s="$PLAY_SECONDS" 'BEGIN { printf "%.2f", t * 100 / hz / s }'
+  share $((after - before))
 }
 
 # The median of the figures given as arguments, and the figures in brackets.
